@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets everything up, builds the program and starts it under Wine in a program folder of
+# its own (build/run). Uses the current display, or a private Xvfb when there is none.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" win
+. "$root/scripts/wine-env.sh"
+make_program_folder "$root/build/run"
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb
+  trap stop_xvfb EXIT
+  echo "run: no display; started Xvfb on $DISPLAY (screenshot: DISPLAY=$DISPLAY import -window root shot.png)"
+fi
+cd "$root/build/run"
+wine ./Zandolin.exe "$@"

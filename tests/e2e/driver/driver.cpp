@@ -1,0 +1,1 @@
+#include "e2e/driver/driver.h"

@@ -8,7 +8,7 @@ target=${1:?target name (a folder under fuzz/)}
 seconds=${2:-300}
 out="build/fuzz/$target"
 mkdir -p "$out/corpus" "$out/artifacts"
-mapfile -t sources < <(find src -name '*.cpp' ! -name '*_win32.cpp' | sort; find src -name '*_posix.cpp' | sort)
+mapfile -t sources < <(find src -name '*.cpp' ! -name '*_win32.cpp' | sort)
 mapfile -t support < <(find tests/support -name '*.cpp' | sort)
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -Isrc -Itests "fuzz/$target/$target.cpp" "${sources[@]}" "${support[@]}" -o "$out/fuzz_$target"

@@ -1,0 +1,3 @@
+#include "app/window_table.h"
+
+WindowTable windowTable = {};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -303,5 +304,66 @@ TEST(EncoderList, MissingFileMessages) {
             EXPECT_EQ(boxes::shown()[i].title, c.expected[i].second) << c.name;
         }
         EXPECT_FALSE(dir.exists("encoder.ini")) << c.name;
+    }
+}
+
+TEST(EncoderList, UnreadableFileMessages) {
+    // A folder in place of encoder.ini opens but cannot be read.
+    TempFolder dir;
+    std::filesystem::create_directory(dir.file("encoder.ini"));
+    std::string listPath = dir.path() + "encoder.ini";
+    EncoderEntry entry;
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        const char* text;
+        std::string title;
+    } cases[] = {
+        {"read", [&] { readEncoder(folder(dir), nullptr, &entry, 0); }, "Something wrong with encoder.ini ",
+         "Reading encoder.ini"},
+        {"find", [&] { findEncoder(folder(dir), nullptr, &entry, "a", findNumber); }, "not good", listPath},
+        {"default", [&] { setDefaultEncoder(folder(dir), nullptr, 1); }, "not good 2", listPath},
+        {"edit", [&] { editEncoder(folder(dir), nullptr, entry, "", "x", 1); }, "not good 3", listPath},
+        {"add", [&] { addEncoder(folder(dir), nullptr, entry, "a", "", nullptr, "p"); }, "not good 3", "New Encoder"},
+    };
+    for (const auto& c : cases) {
+        boxes::reset();
+        c.run();
+        ASSERT_EQ(boxes::shown().size(), 1u) << c.name;
+        EXPECT_EQ(boxes::shown()[0].text, c.text) << c.name;
+        EXPECT_EQ(boxes::shown()[0].title, c.title) << c.name;
+        EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk)) << c.name;
+    }
+}
+
+TEST(EncoderList, FailedRewriteLeavesTheFileAsItWas) {
+    // A folder where the temporary file would go makes every rewrite fail.
+    TempFolder dir;
+    std::string text = encoderFileText("5", plainEntries(3));
+    dir.write("encoder.ini", text);
+    std::filesystem::create_directory(dir.file("temp.ini"));
+    std::filesystem::create_directory(dir.file("encodertemp.ini"));
+    std::string tempPath = dir.path() + "temp.ini";
+    std::string listPath = dir.path() + "encoder.ini";
+    EncoderEntry entry;
+    struct Case {
+        const char* name;
+        std::function<bool()> run;
+        const char* text;
+        std::string title;
+    } cases[] = {
+        {"default", [&] { return setDefaultEncoder(folder(dir), nullptr, 1); }, "not good 2", listPath},
+        {"edit", [&] { return editEncoder(folder(dir), nullptr, entry, "", "x", 1); }, "not good 3", tempPath},
+        {"add", [&] { return addEncoder(folder(dir), nullptr, entry, "a", "", nullptr, "p"); }, "bad 3", "New Encoder"},
+        {"delete", [&] { return deleteEncoder(folder(dir), nullptr, "enc1"); }, "Could not open encoder.ini file",
+         "Api Delete Encoder file Error"},
+    };
+    for (const auto& c : cases) {
+        boxes::reset();
+        EXPECT_FALSE(c.run()) << c.name;
+        ASSERT_EQ(boxes::shown().size(), 1u) << c.name;
+        EXPECT_EQ(boxes::shown()[0].text, c.text) << c.name;
+        EXPECT_EQ(boxes::shown()[0].title, c.title) << c.name;
+        EXPECT_EQ(dir.read("encoder.ini"), text) << c.name;
     }
 }

@@ -21,7 +21,7 @@ enum EncodeResult { encodeDone = 0, encodeNoEncoder = 1, encodeSaveWaveFirst = 9
 struct EncodePlan {
     int result = encodeDone;
     EncoderEntry entry;                        // the default encoder
-    bool runPaired = false;                    // a paired audio encoder runs first
+    bool runPaired = false;                    // a paired audio encoder runs first (encodePairedAudio)
     char pairedCommand[encoderCommandCap] = {};
     bool runEncoder = false;
     char encoderCommand[encoderCommandCap] = {};

@@ -27,7 +27,7 @@ int encodeScript(const EncodeRequest& request) {
     planEncode(request, &plan);
     if (plan.result == encodeSaveWaveFirst) return plan.result;
     showBusy(request.mainWindow, true);
-    if (plan.runPaired) runAndWait(request.mainWindow, plan.pairedCommand);
+    if (plan.runPaired) encodePairedAudio(request);
     if (plan.runEncoder) runAndWait(request.mainWindow, plan.encoderCommand);
     showBusy(request.mainWindow, false);
     return plan.result;

@@ -123,11 +123,6 @@ TEST(EncoderList, PairingReadsBackOnlyAfterTheWordAudio) {
         EXPECT_EQ(entry.colourSpace, c.code) << c.fileLine;
         EXPECT_EQ(entry.saveWave, c.wave) << c.fileLine;
         EXPECT_STREQ(entry.pairedEncoder, c.paired) << c.fileLine;
-        char written[256];
-        formatEncoderFileLine(written, sizeof written, entry.description, entry.colourSpace, entry.saveWave,
-                              entry.pairedEncoder);
-        if (std::string(c.fileLine) != "mpeg2 2 N Other mp2enc" && std::string(c.fileLine) != "solo")
-            EXPECT_STREQ(written, c.fileLine);
     }
 }
 

@@ -58,7 +58,12 @@ void copyFromSettings(Views& v, const Settings& s) {
     v.windowHeight = s.windowHeight;
     v.spliceChoice = s.spliceChoice;
     if (s.documentationFolder[0] != '\0') copyText(v.documentationFolder, s.documentationFolder);
-    for (int n = 0; n < toolButtonCount; ++n) copyText(v.toolPath[n], s.toolPath[n]);
+    // The command lines are kept as well: shutdown writes the buttons back from here, and
+    // a button left without its command line would lose it at the next close.
+    for (int n = 0; n < toolButtonCount; ++n) {
+        copyText(v.toolPath[n], s.toolPath[n]);
+        copyText(v.toolCommand[n], s.toolCommand[n]);
+    }
     v.frameJump = s.jump;
 }
 

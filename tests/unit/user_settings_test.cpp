@@ -118,7 +118,7 @@ TEST(UserSettings, ValuesInEffectRoundTrip) {
     EXPECT_EQ(back.windowWidth, 800);
     EXPECT_EQ(back.windowHeight, 600);
     EXPECT_STREQ(back.toolPath[0], "C:\\t\\a.exe");
-    EXPECT_STREQ(back.toolCommand[0], "");  // command lines are read by the tool buttons themselves
+    EXPECT_STREQ(back.toolCommand[0], "%filename");  // kept, so the next close does not lose it
     EXPECT_STREQ(back.documentationFolder, "C:\\docs");
 
     // A maximized window stores its normal rectangle; a launched tool stores view 1.

@@ -189,9 +189,30 @@ std::string statusText(HWND statusBar, int part) {
 }
 
 std::vector<HWND> childrenInCreationOrder(HWND parent) {
-    std::vector<HWND> newestFirst;
-    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) newestFirst.push_back(w);
-    return std::vector<HWND>(newestFirst.rbegin(), newestFirst.rend());
+    std::vector<HWND> children;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) children.push_back(w);
+    return children;
+}
+
+std::string editorText(HWND editor) {
+    constexpr UINT getLength = 2006;  // SCI_GETLENGTH
+    constexpr UINT getText = 2182;    // SCI_GETTEXT
+    DWORD pid = 0;
+    GetWindowThreadProcessId(editor, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return {};
+    std::string result;
+    const size_t length = static_cast<size_t>(SendMessageA(editor, getLength, 0, 0));
+    void* remote = VirtualAllocEx(process, nullptr, length + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote) {
+        SendMessageA(editor, getText, length + 1, reinterpret_cast<LPARAM>(remote));
+        std::vector<char> text(length + 1, '\0');
+        SIZE_T read = 0;
+        if (ReadProcessMemory(process, remote, text.data(), length, &read)) result.assign(text.data(), read);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return result;
 }
 
 std::vector<HWND> topLevelWindows(DWORD processId) {

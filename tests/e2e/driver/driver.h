@@ -55,8 +55,11 @@ std::string windowClass(HWND window);
 std::string windowText(HWND window);
 // Text of one part of a status bar.
 std::string statusText(HWND statusBar, int part);
-// Children of a window in creation order (siblings are kept newest first in the Z order).
+// Children of a window in creation order: a new child window goes to the bottom of its
+// siblings' Z order, and moving or showing a child keeps its place.
 std::vector<HWND> childrenInCreationOrder(HWND parent);
+// The whole text of the program's editor.
+std::string editorText(HWND editor);
 // The visible top-level windows that belong to the process.
 std::vector<HWND> topLevelWindows(DWORD processId);
 

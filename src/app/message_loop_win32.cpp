@@ -1,6 +1,7 @@
 #include "app/message_loop_win32.h"
 
 #include <cstdio>
+#include <cstring>
 #include <objbase.h>
 #include <ole2.h>
 
@@ -36,10 +37,31 @@ bool dragWindow(AppState& app) {
     return true;
 }
 
+// Esc clicks the open panel's cancel button, Enter its OK button.
+void panelKeyFilter(AppState& app) {
+    const MSG& m = app.currentMessage;
+    if (m.message != WM_CHAR) return;
+    char name[32] = {};
+    GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
+    HWND button = nullptr;
+    if (strcmp(name, "Esc") == 0) button = static_cast<HWND>(app.panelHost.cancelButton);
+    else if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0)
+        button = static_cast<HWND>(app.panelHost.okButton);
+    if (button) SendMessageA(button, BM_CLICK, 0, 0);
+}
+
 void phasePanel(AppState& app) {
     ShellEvents& e = shellEvents;
     if (!app.panelOpen) return;
-    runPanelHandler(app);  // the key filter and the panel's own handler
+    panelKeyFilter(app);
+    const WPARAM w = app.currentMessage.wParam;
+    // Page Up, Page Down and F1 belong to the main window's views; a panel ignores them.
+    if (w == VK_PRIOR || w == VK_NEXT || w == VK_F1) app.panelStep = 911;
+    if (app.panelHost.cancelButton && e.eventSender == reinterpret_cast<intptr_t>(app.panelHost.cancelButton)) {
+        closePanel(app);
+    } else {
+        runPanelHandler(app);
+    }
     if (app.panelKind == panelNone) SetFocus(windowAt(winMain));
     e.buttonClicked = 0;
 }
@@ -103,6 +125,8 @@ void closePanel(AppState& app) {
         e.panelBeingDestroyed = 0;
         app.panelWindow = nullptr;
     }
+    app.panelHost.okButton = nullptr;
+    app.panelHost.cancelButton = nullptr;
     e.editChanged = 0;
     e.buttonClicked = 0;
     app.views.filterListActive = false;

@@ -23,6 +23,9 @@ struct FileDialogs {
 
 struct PanelHost {
     void* instance = nullptr;
+    // The open panel's buttons, for the keys Esc and Enter.
+    WindowHandle okButton = nullptr;
+    WindowHandle cancelButton = nullptr;
 };
 
 struct MediaPlayer {

@@ -68,3 +68,11 @@ bool waitForFile(const std::string& path, DWORD timeout = defaultTimeout);
 std::string readFile(const std::string& path);
 
 }  // namespace driver
+
+namespace driver {
+// Presses the left button at a screen point, moves to another and releases it there, as a
+// person's mouse would.
+void dragMouse(POINT from, POINT to);
+// Polls until the window's rectangle is the expected one.
+bool waitForWindowRect(HWND window, const RECT& expected, DWORD timeout = defaultTimeout);
+}  // namespace driver

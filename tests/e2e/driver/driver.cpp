@@ -166,19 +166,19 @@ std::string windowText(HWND window) {
     return text;
 }
 
-std::string statusText(HWND statusBar, int part) {
-    // The status bar copies its text into a buffer of the process that owns it: lend it one
-    // there and read it back.
+namespace {
+
+// Controls copy their text into a buffer of the process that owns them: lend them one
+// there, send the message naming it, and read it back.
+std::string remoteText(HWND control, UINT message, WPARAM wParam, size_t length) {
     DWORD pid = 0;
-    GetWindowThreadProcessId(statusBar, &pid);
+    GetWindowThreadProcessId(control, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (!process) return {};
     std::string result;
-    LRESULT lengthAndType = SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0);
-    const size_t length = LOWORD(lengthAndType);
     void* remote = VirtualAllocEx(process, nullptr, length + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (remote) {
-        SendMessageA(statusBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote));
+        SendMessageA(control, message, wParam, reinterpret_cast<LPARAM>(remote));
         std::vector<char> text(length + 1, '\0');
         SIZE_T read = 0;
         if (ReadProcessMemory(process, remote, text.data(), length, &read)) result.assign(text.data(), read);
@@ -186,6 +186,13 @@ std::string statusText(HWND statusBar, int part) {
     }
     CloseHandle(process);
     return result;
+}
+
+}  // namespace
+
+std::string statusText(HWND statusBar, int part) {
+    const size_t length = LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0));
+    return remoteText(statusBar, SB_GETTEXTA, part, length);
 }
 
 std::vector<HWND> childrenInCreationOrder(HWND parent) {
@@ -197,22 +204,8 @@ std::vector<HWND> childrenInCreationOrder(HWND parent) {
 std::string editorText(HWND editor) {
     constexpr UINT getLength = 2006;  // SCI_GETLENGTH
     constexpr UINT getText = 2182;    // SCI_GETTEXT
-    DWORD pid = 0;
-    GetWindowThreadProcessId(editor, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return {};
-    std::string result;
     const size_t length = static_cast<size_t>(SendMessageA(editor, getLength, 0, 0));
-    void* remote = VirtualAllocEx(process, nullptr, length + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote) {
-        SendMessageA(editor, getText, length + 1, reinterpret_cast<LPARAM>(remote));
-        std::vector<char> text(length + 1, '\0');
-        SIZE_T read = 0;
-        if (ReadProcessMemory(process, remote, text.data(), length, &read)) result.assign(text.data(), read);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
-    return result;
+    return remoteText(editor, getText, length + 1, length);
 }
 
 std::vector<HWND> topLevelWindows(DWORD processId) {

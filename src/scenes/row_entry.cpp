@@ -152,6 +152,9 @@ int deleteShownRow(SceneListDisplay& list, int slot) {
     int result = 4;
     if (slot >= 0 && slot < shownRowSlots && row >= 1 && row <= list.rowCount)
         result = rewriteRowFile(list.programFolder, row, rewriteDelete, nullptr, list.owner);
-    recountRows(list);
+    if (result == 0)
+        list.rowCount -= 1;  // one pass over the file is enough
+    else
+        recountRows(list);
     return result;
 }

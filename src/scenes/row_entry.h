@@ -68,6 +68,7 @@ enum EditStart { editNothing = 0, editRefused = 1, editStarted = 2 };
 // disabled. editRefused: the "Edit Row" box was shown because the project script is on view.
 int beginEdit(SceneListDisplay& list, int slot, bool viewingProject, RowEditLoad& load);
 
-// "Delete" on the row button in slot 0..3. Returns 0 when the row was deleted, 4 when the slot
-// shows no row, else the rewrite's code. The row count is recounted either way.
+// "Delete" on the row button in slot 0..3. Returns 0 when the row was deleted (the row count
+// goes down by one), 4 when the slot shows no row, else the rewrite's code (the rows are then
+// recounted).
 int deleteShownRow(SceneListDisplay& list, int slot);

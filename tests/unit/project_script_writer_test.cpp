@@ -165,12 +165,6 @@ TEST_F(ProjectScriptWriter, DissolvesWithoutASceneOnBothSidesAreRefused) {
     }
 }
 
-TEST_F(ProjectScriptWriter, PassOneStillRefusesADissolveInTheFirstRow) {
-    dir.write("rowdat.vlr", crlfLines({"r01 Dissolve 30 - -", "r02 - - 0 99"}));
-    EXPECT_EQ(writePassOne(dir.path().c_str(), 2, list.owner), scriptRefused);
-    expectOneBox("No Dissolve in fist line", "Write avs script");
-}
-
 TEST_F(ProjectScriptWriter, ATrailingDissolveCanBeAddedButNotWritten) {
     ASSERT_EQ(commitRow(list, "", "", "0", "99"), 0);
     EXPECT_EQ(chooseTransition(list, "Dissolve"), choiceDissolve);

@@ -204,14 +204,10 @@ TEST_F(RowEntry, SetFramePressesFillStartThenEnd) {
     EXPECT_EQ(pressSetFrame(list), setStartAndEnd);
     typedIntoFrameBox(list, true);
     EXPECT_EQ(pressSetFrame(list), setEnd);
-    resetEntry(list);
-    EXPECT_EQ(list.startEndToggle, 0);
-}
-
-TEST_F(RowEntry, ResetNeverLeavesANegativeFrame) {
     list.currentFrame = -5;
     resetEntry(list);
-    EXPECT_EQ(list.currentFrame, 0);
+    EXPECT_EQ(list.startEndToggle, 0);
+    EXPECT_EQ(list.currentFrame, 0);  // never below the first frame
 }
 
 TEST_F(RowEntry, AFailedAppendLosesTheRowAndRecounts) {

@@ -24,13 +24,6 @@ TEST(SceneRow, SplitsALineIntoItsFiveWords) {
     EXPECT_STREQ(row.end, "");
 }
 
-TEST(SceneRow, AWordAsLongAsTheLongestLineIsKeptWhole) {
-    std::string word(rowLineReadSize - 5, '7');
-    SceneRow row;
-    splitRowLine(("r1 " + word).c_str(), row);
-    EXPECT_EQ(std::string(row.transition), word);
-}
-
 TEST(SceneRow, FrameNumbersAreDecimalAndOtherWordsLeaveTheValue) {
     struct Case {
         const char* word;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "scenes/frame_count.h"
 
 #include <climits>
@@ -58,10 +59,13 @@ size_t timeText(char* out, size_t cap, long long frames, float framesPerSecond) 
     }
     long long hours = 0, minutes = 0, seconds = 0, rest = 0;
     if (perMinute >= 1) {
-        hours = frames / perHour;
-        long long allMinutes = frames / perMinute;
-        minutes = allMinutes - hours * 60;
         long long allSeconds = cutToInteger(static_cast<double>(frames) / rate);
+        // A whole minute (hour) of frames is cut to whole frames, so at rates such as 29.97 it
+        // is reached a little before 60 seconds (60 minutes) are; the count never runs ahead
+        // of the seconds, or the seconds would show -1.
+        long long allMinutes = std::min(frames / perMinute, allSeconds / 60);
+        hours = std::min(frames / perHour, allMinutes / 60);
+        minutes = allMinutes - hours * 60;
         seconds = allSeconds - allMinutes * 60;
         rest = frames - cutToInteger(static_cast<double>(allSeconds) * rate);
     }

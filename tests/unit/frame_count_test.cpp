@@ -16,8 +16,11 @@ TEST(FrameCount, TimeText) {
         {100, 29.97f, "00:00:03.11"},
         // The rate is the float 29.9699993...: an hour of it is 107891 frames, not 107892.
         {107892, 29.97f, "01:00:00.01"},
-        // A minute counts 1798 frames but 1798 frames are not yet 60 seconds: the rules give -1.
-        {1798, 29.97f, "00:01:-1.30"},
+        // A minute of whole frames is 1798, but 1798 frames are not yet 60 seconds: the
+        // minute waits for the seconds rather than showing -1 seconds.
+        {1798, 29.97f, "00:00:59.30"},
+        {1799, 29.97f, "00:01:00.01"},
+        {107891, 29.97f, "00:59:59.29"},
         {1797, 29.97f, "00:00:59.29"},
         {93132, 25.0f, "01:02:05.07"},
         {0, 29.97f, "00:00:00.00"},

@@ -417,7 +417,8 @@ bool addSamples(int64_t total, ClipInfo& out, const char* who, std::string& err)
     return true;
 }
 
-bool splice(const ClipInfo& a, const ClipInfo& b, bool aligned, ClipInfo& out, std::string& err) {
+// Inputs by value: callers pass their output as one of them.
+bool splice(const ClipInfo a, const ClipInfo b, bool aligned, ClipInfo& out, std::string& err) {
     const char* who = "Splice";
     if (!compatible(a, b, who, err)) return false;
     out = a;
@@ -430,7 +431,7 @@ bool splice(const ClipInfo& a, const ClipInfo& b, bool aligned, ClipInfo& out, s
     return true;
 }
 
-bool dissolve(const ClipInfo& a, const ClipInfo& b, int overlap, ClipInfo& out, std::string& err) {
+bool dissolve(const ClipInfo a, const ClipInfo b, int overlap, ClipInfo& out, std::string& err) {
     const char* who = "Dissolve";
     if (overlap < 0) return err = "Dissolve: Cannot dissolve if overlap is less than zero", false;
     if (!compatible(a, b, who, err)) return false;

@@ -12,7 +12,8 @@ namespace standin {
 namespace {
 
 constexpr size_t maxScriptBytes = 1 << 20;
-constexpr int maxNesting = 200;
+// Shared by all scripts of one import chain, so nested imports cannot multiply the stack use.
+constexpr int maxNesting = 100;
 constexpr int maxImportDepth = 16;
 constexpr int maxSide = 16384;
 constexpr int64_t maxSamples = int64_t(1) << 52;
@@ -516,7 +517,6 @@ private:
     const std::vector<Token>& toks;
     std::string file;
     size_t p = 0;
-    int depth = 0;
     std::map<std::string, Value> locals;
 
     const Token& at(size_t ahead = 0) const {
@@ -569,9 +569,10 @@ private:
     }
 
     bool expression(Value& out) {
-        if (++depth > maxNesting) return syntaxError(at(), "the expression is nested too deeply");
+        if (engine.nestingDepth >= maxNesting) return syntaxError(at(), "the expression is nested too deeply");
+        ++engine.nestingDepth;
         bool ok = additive(out);
-        --depth;
+        --engine.nestingDepth;
         return ok;
     }
 
@@ -641,9 +642,10 @@ private:
         if (isSymbol("-")) {
             const Token& op = at();
             ++p;
-            if (++depth > maxNesting) return syntaxError(op, "the expression is nested too deeply");
+            if (engine.nestingDepth >= maxNesting) return syntaxError(op, "the expression is nested too deeply");
+            ++engine.nestingDepth;
             bool ok = unary(out);
-            --depth;
+            --engine.nestingDepth;
             if (!ok) return false;
             if (out.type == ValueType::Int) out.integer = static_cast<int32_t>(0u - static_cast<uint32_t>(out.integer));
             else if (out.type == ValueType::Float) out.floating = -out.floating;

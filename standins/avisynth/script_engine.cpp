@@ -215,9 +215,9 @@ struct Param {
     char repeat = 0;  // '+', '*' or 0
 };
 
-std::vector<Param> parseSpec(const char* spec) {
+std::vector<Param> parseParameterTypes(const char* types) {
     std::vector<Param> params;
-    for (const char* p = spec; *p;) {
+    for (const char* p = types; *p;) {
         Param param;
         if (*p == '[') {
             ++p;
@@ -818,7 +818,7 @@ bool ScriptEngine::call(const std::string& name, std::vector<Argument> args, con
         error = "Script error: there is no function named \"" + name + "\"";
         return false;
     }
-    std::vector<Param> params = parseSpec(f->parameters);
+    std::vector<Param> params = parseParameterTypes(f->parameters);
     Bound bound;
     bool firstIsClip = !params.empty() && params[0].type == 'c' && !params[0].named && params[0].repeat != '*';
     bool haveClipFirst = !args.empty() && args[0].name.empty() && args[0].value.type == ValueType::Clip;

@@ -7,6 +7,7 @@
 #include "app/views.h"
 #include "app/window_builder_win32.h"
 #include "app/window_table.h"
+#include "avisynth/avs_binding.h"
 
 enum PanelKind {
     panelNone = 0,
@@ -29,6 +30,7 @@ struct AppState {
     FileDialogs fileDialogs;
     Views views;
     PanelHost panelHost;
+    AvsBinding avisynth;
     MediaPlayer player;
 
     // The shell's own fields.

@@ -92,6 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     executableFolder(folder, sizeof folder);
     loadUserSettings(app.views, main, GetCommandLineA(), app.arguments, folder[0] ? folder : nullptr);
     app.panelHost.instance = instance;
+    app.avisynth.start(windowTable, instance);
 
     // 4. Menus.
     loadPopupMenus(app);
@@ -138,6 +139,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     int exitCode = runMessageLoop(app);
 
     // Disposal in reverse order of construction.
+    app.avisynth.release();
     app.windowBuilder.dispose();
     return exitCode;
 }

@@ -46,7 +46,7 @@ BOOL CALLBACK collectButtons(HWND window, LPARAM param) {
 
 }  // namespace
 
-ProgramFolder::ProgramFolder(bool withEditorLibrary) {
+ProgramFolder::ProgramFolder(bool withEditorLibrary, bool withAviSynth) {
     static int counter = 0;
     fs::path dir = fs::temp_directory_path() /
                    ("zandolin-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
@@ -56,6 +56,7 @@ ProgramFolder::ProgramFolder(bool withEditorLibrary) {
     const std::string build = programBuildFolder();
     copyIn(build + "Zandolin.exe", "Zandolin.exe");
     if (withEditorLibrary) copyIn(build + "SciLexer.dll", "SciLexer.dll");
+    if (withAviSynth) copyIn(build + "..\\standins\\avisynth.dll", "avisynth.dll");
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -189,6 +190,21 @@ std::string remoteText(HWND control, UINT message, WPARAM wParam, size_t length)
 }
 
 }  // namespace
+
+std::vector<ComboItem> comboItems(HWND combo) {
+    std::vector<ComboItem> items;
+    const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        // The system copies the item across processes for the wide form of the message.
+        const size_t length = static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0));
+        std::vector<wchar_t> wide(length + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()));
+        std::string text;
+        for (size_t k = 0; k < length && wide[k]; ++k) text += static_cast<char>(wide[k] < 128 ? wide[k] : '?');
+        items.push_back({text, SendMessageA(combo, CB_GETITEMDATA, i, 0)});
+    }
+    return items;
+}
 
 std::string statusText(HWND statusBar, int part) {
     const size_t length = LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0));

@@ -10,10 +10,11 @@ namespace driver {
 
 constexpr DWORD defaultTimeout = 30000;
 
-// A fresh program folder holding Zandolin.exe, and SciLexer.dll unless told otherwise.
+// A fresh program folder holding Zandolin.exe, SciLexer.dll unless told otherwise, and
+// our stand-in avisynth.dll when asked for.
 struct ProgramFolder {
     std::string path;  // with a trailing backslash
-    ProgramFolder(bool withEditorLibrary = true);
+    explicit ProgramFolder(bool withEditorLibrary = true, bool withAviSynth = false);
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
@@ -54,6 +55,12 @@ bool noMessageBoxFor(const Program& program, DWORD milliseconds);
 std::string windowClass(HWND window);
 std::string windowText(HWND window);
 // Text of one part of a status bar.
+// The items of a combo box of another process, with their item data (ASCII texts).
+struct ComboItem {
+    std::string text;
+    LRESULT data;
+};
+std::vector<ComboItem> comboItems(HWND combo);
 std::string statusText(HWND statusBar, int part);
 // Children of a window in creation order: a new child window goes to the bottom of its
 // siblings' Z order, and moving or showing a child keeps its place.

@@ -38,7 +38,10 @@ int ScriptDocument::load(const char* path, int run) const {
     bool failed = got != static_cast<size_t>(size) || std::ferror(file);
     std::fclose(file);
     if (failed) return 1;
-    scriptEditor.setText(buffer.c_str());
+    // Set as text, the content would end at its first zero byte; appended with its length it
+    // arrives whole, so a later save gives back the same bytes.
+    scriptEditor.setText("");
+    scriptEditor.call(sciAppendText, static_cast<uintptr_t>(size), reinterpret_cast<intptr_t>(buffer.c_str()));
     return 0;
 }
 
@@ -49,9 +52,9 @@ void ScriptDocument::save(const char* path, int run) {
         lastSaveFailed = 1;
         return;
     }
+    // All the bytes the editor holds: cutting at a zero byte would lose the rest of the text.
     std::string text = scriptEditor.text();
-    size_t upToZero = std::strlen(text.c_str());
-    bool ok = std::fwrite(text.data(), 1, upToZero, file) == upToZero;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     ok = (std::fclose(file) == 0) && ok;
     if (!ok) {
         lastSaveFailed = 1;

@@ -22,11 +22,10 @@ public:
     // Yes/No/Cancel "Save file" question when modified; 0 at once when not modified.
     int modifiedPrompt(const char* path, WindowHandle owner) const;
 
-    // Replaces the editor's text with the file. 0 on success (or when run is not 1), 1 when the
+    // Replaces the editor's text with the whole file. 0 on success (or when run is not 1), 1 when the
     // file cannot be opened or read.
     int load(const char* path, int run = 1) const;
-    // Writes the editor's text up to its first zero byte. Sets saveFailed; clears modified on
-    // success.
+    // Writes all of the editor's text. Sets saveFailed; clears modified on success.
     void save(const char* path, int run = 1);
 
     // Decides what the preview opens: the saved script when unmodified, else a fresh

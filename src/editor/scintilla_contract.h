@@ -7,6 +7,7 @@ enum ScintillaMessage : unsigned {
     sciGetLength = 2006,
     sciGetCharAt = 2007,
     sciGetCurrentPos = 2008,
+    sciGetStyleAt = 2010,
     sciGetAnchor = 2009,
     sciRedo = 2011,
     sciSelectAll = 2013,

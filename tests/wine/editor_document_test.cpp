@@ -18,7 +18,7 @@ protected:
         ASSERT_TRUE(window.ready()) << "SciLexer.dll did not load or bind";
         boxes::reset();
     }
-    EditorWindow window;
+    EditorWindow& window = EditorWindow::shared();
     TempFolder temp;
 };
 

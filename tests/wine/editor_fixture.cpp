@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/window_table.h"
+#include "editor/editor_assist.h"
 #include "editor/editor_events_win32.h"
 #include "editor/editor_window_win32.h"
 #include "editor/function_tip.h"
@@ -35,7 +36,17 @@ HMODULE editorLibrary() {
 
 }  // namespace
 
-EditorWindow::EditorWindow() {
+EditorWindow& EditorWindow::shared() {
+    static EditorWindow* window = [] {
+        auto* w = new EditorWindow;
+        w->create();
+        return w;
+    }();
+    window->reset();
+    return *window;
+}
+
+void EditorWindow::create() {
     if (!editorLibrary()) return;
     static bool registered = false;
     if (!registered) {
@@ -60,19 +71,26 @@ EditorWindow::EditorWindow() {
                                 nullptr);
     int parts[] = {85, 140, 400, 639};
     SendMessageA(statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(parts));
+    if (!bindEditorWindow(editor)) editor = nullptr;
+}
+
+void EditorWindow::reset() {
     windowTable = {};
     windowTable.handle[winMain] = main;
     windowTable.handle[winEditor] = editor;
     windowTable.handle[winFilterList] = filterList;
     windowTable.handle[winStatusBar] = statusBar;
-    if (!bindEditorWindow(editor)) editor = nullptr;
-    pump();
-}
-
-EditorWindow::~EditorWindow() {
-    scriptEditor.unbind();
-    if (main) DestroyWindow(main);
-    windowTable = {};
+    if (!editor) return;
+    KillTimer(main, tipTimerId);
+    cancelTip();
+    editorAssist = EditorAssist{};
+    SendMessageA(filterList, CB_RESETCONTENT, 0, 0);
+    for (int part = 0; part < 4; ++part) SendMessageA(statusBar, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(""));
+    scriptEditor.setText("");
+    scriptEditor.call(sciEmptyUndoBuffer);
+    scriptEditor.setSavePoint();
+    charMatches = 0;
+    tipTimers = 0;
     pump();
 }
 

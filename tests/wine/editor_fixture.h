@@ -10,9 +10,11 @@
 
 class EditorWindow {
 public:
-    EditorWindow();
-    ~EditorWindow();
+    // One window for the whole run: destroying the component's window takes seconds under Wine.
+    // Each use starts from an empty editor, an empty filter list and a fresh window table.
+    static EditorWindow& shared();
     bool ready() const { return editor != nullptr; }
+    void reset();
 
     HWND main = nullptr;
     HWND editor = nullptr;
@@ -28,4 +30,8 @@ public:
 
     static int charMatches;  // onCharAdded answers
     static int tipTimers;    // timer 25555 expiries
+
+private:
+    EditorWindow() = default;
+    void create();
 };

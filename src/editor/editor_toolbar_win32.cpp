@@ -6,7 +6,7 @@
 
 #include "app/window_table.h"
 
-const ToolbarButtonSpec toolbarButtons[toolbarButtonCount] = {
+const ToolbarButtonEntry toolbarButtons[toolbarButtonCount] = {
     {6, 10013, " New Project, Clears all Data"},
     {7, 20002, " Open avs Script or Text File"},
     {8, 20029, " Save File"},
@@ -42,17 +42,17 @@ void setUpEditorToolbar(HWND toolbar, HINSTANCE instance) {
     SendMessageA(toolbar, TB_ADDBITMAP, toolbarImageCount, reinterpret_cast<LPARAM>(&bitmap));
     TBBUTTON buttons[toolbarButtonCount] = {};
     int count = 0;
-    for (const ToolbarButtonSpec& spec : toolbarButtons) {
+    for (const ToolbarButtonEntry& entry : toolbarButtons) {
         TBBUTTON& b = buttons[count++];
-        if (spec.image < 0) {
+        if (entry.image < 0) {
             b.fsStyle = BTNS_SEP;
             continue;
         }
-        b.iBitmap = spec.image;
-        b.idCommand = spec.command;
+        b.iBitmap = entry.image;
+        b.idCommand = entry.command;
         b.fsState = TBSTATE_ENABLED;
         b.fsStyle = BTNS_BUTTON;
-        b.iString = reinterpret_cast<INT_PTR>(spec.tip);
+        b.iString = reinterpret_cast<INT_PTR>(entry.tip);
     }
     SendMessageA(toolbar, TB_ADDBUTTONSA, count, reinterpret_cast<LPARAM>(buttons));
     // No text rows: the strings serve as tooltips.

@@ -5,13 +5,13 @@
 constexpr int toolbarBitmapId = 202;
 constexpr int toolbarImageCount = 18;
 
-struct ToolbarButtonSpec {
+struct ToolbarButtonEntry {
     int image;       // -1: a separator
     int command;
     const char* tip;
 };
 constexpr int toolbarButtonCount = 21;  // 16 buttons and 5 separators
-extern const ToolbarButtonSpec toolbarButtons[toolbarButtonCount];
+extern const ToolbarButtonEntry toolbarButtons[toolbarButtonCount];
 
 // Adds the images, the buttons in their order with their tooltips, and sizes the toolbar.
 void setUpEditorToolbar(HWND toolbar, HINSTANCE instance);

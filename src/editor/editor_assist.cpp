@@ -1,0 +1,3 @@
+#include "editor/editor_assist.h"
+
+EditorAssist editorAssist;

@@ -225,3 +225,18 @@ TEST(WaveExport, PauseButtonPressCancelsOrContinues) {
     EXPECT_TRUE(dir.read("paused_FR.wav") == monoWave(1, 48000, 16, channelOf(samples, 2, 2, 1)));
     EXPECT_EQ(panel.position(), 100);
 }
+
+TEST(WaveExport, SavingOntoTheSourceItselfLeavesTheSourceIntact) {
+    TempFolder dir;
+    std::string source = waveFile(waveFormatRecord(1, 2, 48000, 16), sampleBytes(4000, 29));
+    dir.write("self.wav", source);
+    std::string path = dir.file("self.wav");
+    boxes::reset();
+    boxes::answer(answerYes);  // overwrite
+    AviClip clip;
+    EXPECT_EQ(exportAudio(clip, path.c_str(), path.c_str(), owner, nullptr, exportModeSingle, false), waveCreateFailed);
+    EXPECT_TRUE(dir.read("self.wav") == source);
+    ASSERT_EQ(boxes::shown().size(), 2u);
+    EXPECT_EQ(boxes::shown()[1].text, "Could not create the wave file\n\n" + path);
+    EXPECT_EQ(boxes::shown()[1].title, "Save Wave");
+}

@@ -1,3 +1,143 @@
+// The entry point: builds every window and subsystem, runs the loop, tears everything down.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "app/app_state_win32.h"
+#include "app/bounded_text.h"
+#include "app/command_line.h"
+#include "app/message_loop_win32.h"
+#include "app/shell_events.h"
+#include "app/subsystem_hooks_win32.h"
+#include "app/views_layout_win32.h"
+
+namespace {
+
+constexpr UINT editorSetSavePoint = 2014;     // SCI_SETSAVEPOINT
+constexpr UINT editorEmptyUndoBuffer = 2175;  // SCI_EMPTYUNDOBUFFER
+
+const char* const missingEditorText =
+    "Sorry but Zandolin cannot run without the the file \"SciLexer.dll\".\n\n Please find a complete package "
+    "for download @ https://zandolin.org/download";
+
+// The folder of the running executable. The command line gives the same folder when it
+// starts with the quoted full path, as it does when the program is started normally; this
+// also holds when it was started with a relative or unquoted path.
+void executableFolder(char* folder, size_t cap) {
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path) {
+        folder[0] = '\0';
+        return;
+    }
+    char* slash = strrchr(path, '\\');
+    if (slash) slash[1] = '\0';
+    copyText(folder, cap, path);
+}
+
+HACCEL buildAccelerators() {
+    const BYTE letterO = LOBYTE(VkKeyScanA('o'));
+    ACCEL entries[5] = {
+        {FVIRTKEY | FCONTROL, VK_TAB, 1550},
+        {FVIRTKEY | FCONTROL | FSHIFT, letterO, 1580},
+        {FVIRTKEY | FSHIFT, VK_RETURN, 1582},
+        {FVIRTKEY | FCONTROL, VK_F1, 1584},
+        {FVIRTKEY | FCONTROL | FSHIFT, '3', 1586},
+    };
+    return CreateAcceleratorTableA(entries, 5);
+}
+
+void openCommandLineScript(AppState& app) {
+    char path[260];
+    if (!commandLineScript(app.arguments, path, sizeof path)) return;
+    app.views.currentView = viewScriptEditor;
+    app.menus.pendingCommand = 10007;
+    applyMenuState(app);
+    HWND main = windowAt(winMain);
+    if (!loadScriptIntoEditor(app, path)) {
+        MessageBoxA(main, "Unknow error while opening file", "Open file", MB_OK);
+        return;
+    }
+    HWND editor = windowAt(winEditor);
+    SendMessageA(editor, editorSetSavePoint, 0, 0);
+    shellEvents.editChanged = 0;
+    app.views.titleMark = ' ';
+    copyText(app.views.sourceScriptPath, path);
+    const char* slash = strrchr(path, '\\');
+    copyText(app.views.sourceTitle, slash ? slash + 1 : path);
+    copyTextN(app.views.sourceFolder, sizeof app.views.sourceFolder, path, slash ? size_t(slash - path + 1) : 0);
+    applyView(app);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+    static AppState app;  // large: keep it off the stack
+    app.instance = instance;
+    app.arguments = arguments ? arguments : "";
+
+    // 1. Windows.
+    windowTable.handle[winEditor] = nullptr;
+    app.windowBuilder.build(instance, mainWindowProcedure);
+    // 2. Without the editing component there is nothing to run.
+    if (!app.windowBuilder.editorLibraryLoaded) {
+        MessageBoxA(nullptr, missingEditorText, "Zandolin Error", MB_OK);
+        app.windowBuilder.dispose();
+        return 0;
+    }
+    HWND main = windowAt(winMain);
+
+    // 3. Members, in order.
+    app.menus = MenuSet{};
+    app.fileDialogs = FileDialogs{};
+    char folder[260];
+    executableFolder(folder, sizeof folder);
+    loadUserSettings(app.views, main, GetCommandLineA(), app.arguments, folder[0] ? folder : nullptr);
+    app.panelHost.instance = instance;
+
+    // 4. Menus.
+    loadPopupMenus(app);
+    app.menus.viewCopy = app.views.currentView;
+    // 5. From now on the window procedure records events.
+    shellEvents.active = &windowTable;
+    // 6, 7, 8. The editor.
+    bindEditor(app);
+    buildEditorFont(app);
+    DragAcceptFiles(windowAt(winEditor), TRUE);
+    // 9. Menu marks in line with the settings.
+    syntaxHighlightingOn = app.views.syntaxHighlighting;
+    applyMenuState(app);
+    app.menus.pendingCommand = 0;
+    // 10. Scene list controls and the layout.
+    prepareSceneList(app);
+    initialPlacement(app);
+    // 11. Accelerators.
+    app.accelerators = buildAccelerators();
+    // 12, 13. Editor options and start-up texts.
+    applyEditorOptions(app);
+    loadStartupTexts(app);
+    HWND editor = windowAt(winEditor);
+    SendMessageA(editor, editorSetSavePoint, 0, 0);
+    SendMessageA(editor, editorEmptyUndoBuffer, 0, 0);
+    shellEvents.editChanged = 0;
+    app.views.titleMark = ' ';
+    const int startView = app.views.currentView;
+    app.views.currentView = viewScriptEditor;
+    applyView(app);
+    // 14. A script named on the command line.
+    openCommandLineScript(app);
+    if (startView != viewScriptEditor && app.views.currentView == viewScriptEditor && !app.arguments[0]) {
+        app.views.currentView = startView;
+        applyView(app);
+    }
+    // 15. Into the loop.
+    SetFocus(main);
+    app.pendingSaveAs = false;
+    app.saveWaveThenEncode = false;
+    app.panelOpen = false;
+    app.panelStep = 0;
+    app.relayoutRequested = false;
+    int exitCode = runMessageLoop(app);
+
+    // Disposal in reverse order of construction.
+    app.windowBuilder.dispose();
+    return exitCode;
+}

@@ -1,1 +1,267 @@
 #include "e2e/driver/driver.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/test_env.h"
+
+namespace fs = std::filesystem;
+
+namespace driver {
+
+namespace {
+
+// Polls a condition every 50 ms until it holds or the deadline passes.
+template <typename Condition>
+bool pollUntil(DWORD timeout, Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(50);
+    }
+}
+
+struct EnumState {
+    DWORD processId;
+    std::vector<HWND>* out;
+};
+
+BOOL CALLBACK collectTopLevel(HWND window, LPARAM param) {
+    auto* state = reinterpret_cast<EnumState*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == state->processId && IsWindowVisible(window)) state->out->push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK collectButtons(HWND window, LPARAM param) {
+    auto* out = reinterpret_cast<std::vector<std::string>*>(param);
+    if (windowClass(window) == "Button") out->push_back(windowText(window));
+    return TRUE;
+}
+
+}  // namespace
+
+ProgramFolder::ProgramFolder(bool withEditorLibrary) {
+    static int counter = 0;
+    fs::path dir = fs::temp_directory_path() /
+                   ("zandolin-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    path = dir.string() + "\\";
+    const std::string build = programBuildFolder();
+    copyIn(build + "Zandolin.exe", "Zandolin.exe");
+    if (withEditorLibrary) copyIn(build + "SciLexer.dll", "SciLexer.dll");
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ignored;
+    fs::remove_all(fs::path(path), ignored);
+}
+
+void ProgramFolder::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ProgramFolder::read(const std::string& name) const { return readFile(file(name)); }
+
+bool ProgramFolder::exists(const std::string& name) const { return fs::exists(fs::path(file(name))); }
+
+void ProgramFolder::copyIn(const std::string& sourcePath, const std::string& name) const {
+    CopyFileA(sourcePath.c_str(), file(name).c_str(), FALSE);
+}
+
+Program::~Program() {
+    if (process.hProcess) {
+        if (running()) TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, 5000);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+}
+
+bool Program::start(const ProgramFolder& folder, const std::string& arguments) {
+    std::string commandLine = "\"" + folder.file("Zandolin.exe") + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path.c_str(), &startup,
+                          &process) != 0;
+}
+
+bool Program::running() const {
+    return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND Program::waitForMainWindow(DWORD timeout) const {
+    HWND found = nullptr;
+    pollUntil(timeout, [&] {
+        for (HWND w : topLevelWindows(id())) {
+            if (windowClass(w) == "TheWinClass" && windowText(w) == "Zandolin") {
+                found = w;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
+int Program::waitForExit(DWORD timeout) {
+    if (!process.hProcess) return -1;
+    if (WaitForSingleObject(process.hProcess, timeout) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 99);
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+bool waitForMessageBox(const Program& program, MessageBoxSeen& box, DWORD timeout) {
+    return pollUntil(timeout, [&] {
+        for (HWND w : topLevelWindows(program.id())) {
+            if (windowClass(w) != "#32770") continue;
+            box.window = w;
+            box.title = windowText(w);
+            char text[4096] = {};
+            GetDlgItemTextA(w, 0xFFFF, text, sizeof text);
+            box.text = text;
+            box.buttons.clear();
+            EnumChildWindows(w, collectButtons, reinterpret_cast<LPARAM>(&box.buttons));
+            return true;
+        }
+        return false;
+    });
+}
+
+bool answer(const MessageBoxSeen& box, int id, DWORD timeout) {
+    HWND button = GetDlgItem(box.window, id);
+    if (!button) return false;
+    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return pollUntil(timeout, [&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); });
+}
+
+bool noMessageBoxFor(const Program& program, DWORD milliseconds) {
+    MessageBoxSeen box;
+    return !waitForMessageBox(program, box, milliseconds);
+}
+
+std::string windowClass(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string windowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+namespace {
+
+// Controls copy their text into a buffer of the process that owns them: lend them one
+// there, send the message naming it, and read it back.
+std::string remoteText(HWND control, UINT message, WPARAM wParam, size_t length) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(control, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return {};
+    std::string result;
+    void* remote = VirtualAllocEx(process, nullptr, length + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote) {
+        SendMessageA(control, message, wParam, reinterpret_cast<LPARAM>(remote));
+        std::vector<char> text(length + 1, '\0');
+        SIZE_T read = 0;
+        if (ReadProcessMemory(process, remote, text.data(), length, &read)) result.assign(text.data(), read);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return result;
+}
+
+}  // namespace
+
+std::string statusText(HWND statusBar, int part) {
+    const size_t length = LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0));
+    return remoteText(statusBar, SB_GETTEXTA, part, length);
+}
+
+std::vector<HWND> childrenInCreationOrder(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) children.push_back(w);
+    return children;
+}
+
+std::string editorText(HWND editor) {
+    constexpr UINT getLength = 2006;  // SCI_GETLENGTH
+    constexpr UINT getText = 2182;    // SCI_GETTEXT
+    const size_t length = static_cast<size_t>(SendMessageA(editor, getLength, 0, 0));
+    return remoteText(editor, getText, length + 1, length);
+}
+
+std::vector<HWND> topLevelWindows(DWORD processId) {
+    std::vector<HWND> out;
+    EnumState state{processId, &out};
+    EnumWindows(collectTopLevel, reinterpret_cast<LPARAM>(&state));
+    return out;
+}
+
+bool waitForFile(const std::string& path, DWORD timeout) {
+    return pollUntil(timeout, [&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; });
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+}  // namespace driver
+
+namespace driver {
+
+namespace {
+
+// One mouse event at an absolute screen point, as the hardware would report it.
+void mouseAt(POINT p, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void dragMouse(POINT from, POINT to) {
+    mouseAt(from, 0);
+    mouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    const int steps = 6;
+    for (int i = 1; i <= steps; ++i) {
+        Sleep(30);  // pacing between input events, as a hand moves; no result is awaited here
+        mouseAt({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0);
+    }
+    mouseAt(to, MOUSEEVENTF_LEFTUP);
+}
+
+bool waitForWindowRect(HWND window, const RECT& expected, DWORD timeout) {
+    return pollUntil(timeout, [&] {
+        RECT r;
+        GetWindowRect(window, &r);
+        return EqualRect(&r, &expected) != 0;
+    });
+}
+
+}  // namespace driver

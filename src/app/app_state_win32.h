@@ -1,0 +1,59 @@
+#pragma once
+// The whole application state: the subsystem objects in construction order, then the
+// shell's own fields. Lives from the first line of the entry point to its return.
+#include <windows.h>
+
+#include "app/shell_members.h"
+#include "app/views.h"
+#include "app/window_builder_win32.h"
+#include "app/window_table.h"
+
+enum PanelKind {
+    panelNone = 0,
+    panelEncoderSetup = 1,
+    panelScriptOptions = 2,
+    panelToolButtons = 3,
+    panelFilterParameters = 4,
+    panelOptions = 5,
+    panelSaveWave = 6,
+    panelFilterGraphList = 7,
+    panelAbout = 8,
+    panelScenePreview = 9,
+    panelCompressors = 10,
+};
+
+struct AppState {
+    // Members, in construction order; disposed of in reverse.
+    WindowBuilder windowBuilder;
+    MenuSet menus;
+    FileDialogs fileDialogs;
+    Views views;
+    PanelHost panelHost;
+    MediaPlayer player;
+
+    // The shell's own fields.
+    HINSTANCE instance = nullptr;
+    const char* arguments = "";
+    MSG currentMessage = {};
+    HACCEL accelerators = nullptr;
+    bool panelOpen = false;
+    int panelKind = panelNone;
+    HWND panelWindow = nullptr;
+    int panelStep = 0;
+    bool scriptModified = false;
+    bool encodeProject = false;
+    bool repeatPlay = false;
+    int currentFrame = 0;
+    int lastFrame = 0;
+    int rowCount = 0;
+    int firstVisibleRow = 1;
+    bool saveWaveThenEncode = false;
+    bool pendingSaveAs = false;
+    bool relayoutRequested = false;
+    HWND focusToRestore = nullptr;
+    bool keyAskedForCommand = false;
+    char previewScriptPath[300] = {};
+    RECT lastClientRect = {};
+};
+
+inline HWND windowAt(int index) { return static_cast<HWND>(windowTable.handle[index]); }

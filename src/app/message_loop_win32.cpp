@@ -1,0 +1,191 @@
+#include "app/message_loop_win32.h"
+
+#include <cstdio>
+#include <cstring>
+#include <objbase.h>
+#include <ole2.h>
+
+#include "app/shell_events.h"
+#include "app/subsystem_hooks_win32.h"
+#include "app/views_layout_win32.h"
+
+namespace {
+
+// While the mouse button is down on the main window's own background the window follows
+// the cursor. The capture makes sure the release arrives even outside the window, so the
+// drag always ends.
+bool dragWindow(AppState& app) {
+    HWND main = windowAt(winMain);
+    RECT start;
+    GetWindowRect(main, &start);
+    const POINT press = app.currentMessage.pt;
+    SetCapture(main);
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {
+        if (msg.message == WM_LBUTTONUP) break;
+        if (msg.message == WM_MOUSEMOVE) {
+            MoveWindow(main, start.left + msg.pt.x - press.x, start.top + msg.pt.y - press.y,
+                       start.right - start.left, start.bottom - start.top, TRUE);
+        }
+    }
+    ReleaseCapture();
+    if (got == 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+    }
+    return true;
+}
+
+// Esc clicks the open panel's cancel button, Enter its OK button.
+void panelKeyFilter(AppState& app) {
+    const MSG& m = app.currentMessage;
+    if (m.message != WM_CHAR) return;
+    char name[32] = {};
+    GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
+    HWND button = nullptr;
+    if (strcmp(name, "Esc") == 0) button = static_cast<HWND>(app.panelHost.cancelButton);
+    else if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0)
+        button = static_cast<HWND>(app.panelHost.okButton);
+    if (button) SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+void phasePanel(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (!app.panelOpen) return;
+    panelKeyFilter(app);
+    const WPARAM w = app.currentMessage.wParam;
+    // Page Up, Page Down and F1 belong to the main window's views; a panel ignores them.
+    if (w == VK_PRIOR || w == VK_NEXT || w == VK_F1) app.panelStep = 911;
+    if (app.panelHost.cancelButton && e.eventSender == reinterpret_cast<intptr_t>(app.panelHost.cancelButton)) {
+        closePanel(app);
+    } else {
+        runPanelHandler(app);
+    }
+    if (app.panelKind == panelNone) SetFocus(windowAt(winMain));
+    e.buttonClicked = 0;
+}
+
+void phaseEventFlags(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (e.editChanged && app.views.currentView != viewVideoEditor &&
+        reinterpret_cast<HWND>(e.eventSender) == windowAt(winEditor)) {
+        app.scriptModified = true;
+        app.views.titleMark = '*';
+    }
+    handleControlEvents(app);
+}
+
+bool wantsCommandPhase(const AppState& app) {
+    const MSG& m = app.currentMessage;
+    if (m.wParam == 2) return true;
+    if (app.keyAskedForCommand) return true;
+    return m.message == WM_LBUTTONUP && (m.wParam == 8 || m.wParam == 32);
+}
+
+void phaseRelayout(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (app.relayoutRequested && !app.panelOpen) {
+        app.relayoutRequested = false;
+        updateStatusBar(app);
+    }
+    if (e.mainResized && !app.panelOpen) {
+        if (clientSizeChanged(app)) {
+            applyView(app);
+            app.relayoutRequested = true;
+        }
+    }
+    if (e.paint && !app.panelOpen) app.relayoutRequested = true;
+    e.mainResized = 0;
+    e.paint = 0;
+}
+
+void phaseTranslate(AppState& app) {
+    MSG& m = app.currentMessage;
+    if (app.accelerators && TranslateAcceleratorA(windowAt(winMain), app.accelerators, &m)) return;
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+}
+
+}  // namespace
+
+void closePanel(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (app.panelKind == panelFilterGraphList) {
+        HWND list = windowAt(winFilterGraphList);
+        SetParent(list, windowAt(winMain));
+        ShowWindow(list, SW_HIDE);
+    }
+    app.panelStep = 0;
+    app.panelKind = panelNone;
+    app.panelOpen = false;
+    if (app.panelWindow) {
+        e.panelBeingDestroyed = 1;
+        DestroyWindow(app.panelWindow);
+        e.panelBeingDestroyed = 0;
+        app.panelWindow = nullptr;
+    }
+    app.panelHost.okButton = nullptr;
+    app.panelHost.cancelButton = nullptr;
+    e.editChanged = 0;
+    e.buttonClicked = 0;
+    app.views.filterListActive = false;
+    updateStatusBar(app);
+    SetFocus(app.views.currentView == viewScriptEditor ? windowAt(winEditor) : windowAt(winVideo));
+}
+
+void shutdownOnClose(AppState& app) {
+    if (app.scriptModified) {
+        int answer = offerToSaveScript(app);
+        if (answer != answerYes && answer != answerNo) return;  // the program keeps running
+    }
+    if (app.previewScriptPath[0]) remove(app.previewScriptPath);
+    closePlayer(app);
+    HWND main = windowAt(winMain);
+    RECT r = {};
+    GetWindowRect(main, &r);
+    app.views.currentRect = {r.left, r.top, r.right, r.bottom};
+    saveUserSettings(app.views, nullptr);
+    if (app.accelerators) DestroyAcceleratorTable(app.accelerators);
+    app.accelerators = nullptr;
+    OleUninitialize();
+    CoUninitialize();
+    DestroyWindow(main);
+}
+
+int runMessageLoop(AppState& app) {
+    ShellEvents& e = shellEvents;
+    MSG& m = app.currentMessage;
+    BOOL got;
+    while ((got = GetMessageA(&m, nullptr, 0, 0)) != 0 && got != -1) {
+        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain)) {
+            if (!dragWindow(app)) continue;
+            continue;  // the messages of a drag are neither translated nor dispatched
+        }
+        app.keyAskedForCommand = false;
+        // 1. the open panel
+        phasePanel(app);
+        // 2. event flags
+        if (!app.panelOpen) phaseEventFlags(app);
+        // 3. keys read from the message itself
+        handleKeys(app);
+        // 4. right-click and pending command
+        if (wantsCommandPhase(app) && !app.panelOpen) handleRightClickAndCommand(app);
+        app.menus.pendingCommand = 0;
+        // 5. relayout and repaint
+        phaseRelayout(app);
+        // 6. translation and dispatch
+        phaseTranslate(app);
+        // 7. the function tip
+        if (e.timer25555) {
+            showFilterTip(app);
+            e.timer25555 = 0;
+        }
+        // 8. close
+        if (e.closeRequested) {
+            e.closeRequested = 0;
+            shutdownOnClose(app);
+        }
+    }
+    return got == -1 ? 0 : static_cast<int>(m.wParam);
+}

@@ -1,0 +1,4 @@
+#include "app/shell_events.h"
+
+ShellEvents shellEvents;
+int syntaxHighlightingOn = 1;

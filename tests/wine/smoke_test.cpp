@@ -1,4 +1,0 @@
-#include <gtest/gtest.h>
-#include <windows.h>
-
-TEST(WineSmoke, RunsUnderWine) { EXPECT_NE(GetModuleHandleA(nullptr), nullptr); }

@@ -7,7 +7,8 @@ cd "$root"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" win
 . "$root/scripts/wine-env.sh"
-make_program_folder "$root/build/run"
+make_program_folder "$root/build/run" avisynth
+"$root/scripts/register-standin.sh" "$root/build/run/avisynth.dll"
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb
   trap stop_xvfb EXIT

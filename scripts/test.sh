@@ -54,6 +54,7 @@ for exe in build/asan/fuzz_replay_*; do
   replay "$name" "$exe" "fuzz/$name/corpus"
 done
 
+"$root/scripts/register-standin.sh" || exit 1
 start_xvfb || exit 1
 trap stop_xvfb EXIT
 export ZANDOLIN_ROOT="$root"

@@ -36,8 +36,12 @@ stop_xvfb() {
 }
 
 # The program folder: what a user unpacks, the executable with its libraries and data.
+# A second argument "avisynth" adds the stand-in avisynth.dll, as if AviSynth were installed.
 make_program_folder() {
   local dest=$1
   mkdir -p "$dest"
   cp "$root/build/win/program/"* "$dest/"
+  if [ "${2:-}" = avisynth ]; then
+    cp "$root/build/win/standins/avisynth.dll" "$dest/"
+  fi
 }

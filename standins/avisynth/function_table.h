@@ -1,0 +1,20 @@
+#pragma once
+// The functions the stand-in announces, with the parameter-type strings AviSynth's
+// documentation gives them. Only some of them are evaluated (script_engine.cpp).
+#include <string>
+
+namespace standin {
+
+struct FunctionEntry {
+    const char* name;
+    const char* parameters;
+    bool plugin;
+};
+
+// Null-terminated table.
+const FunctionEntry* functionTable();
+const FunctionEntry* findFunction(const std::string& name);  // without regard to case
+// The blank-separated lists published as "$InternalFunctions$" and "$PluginFunctions$".
+std::string functionList(bool plugins);
+
+}  // namespace standin

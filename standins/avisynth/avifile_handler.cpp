@@ -63,7 +63,7 @@ public:
 
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
         if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IAVIStream)) {
+        if (IsEqualIID(riid, iidUnknown) || IsEqualIID(riid, iidAviStream)) {
             *out = static_cast<IAVIStream*>(this);
             AddRef();
             return S_OK;
@@ -105,9 +105,9 @@ public:
 
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
         if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IAVIFile)) {
+        if (IsEqualIID(riid, iidUnknown) || IsEqualIID(riid, iidAviFile)) {
             *out = static_cast<IAVIFile*>(this);
-        } else if (IsEqualIID(riid, IID_IPersistFile) || IsEqualIID(riid, IID_IPersist)) {
+        } else if (IsEqualIID(riid, iidPersistFile) || IsEqualIID(riid, iidPersist)) {
             *out = static_cast<IPersistFile*>(this);
         } else {
             *out = nullptr;

@@ -16,7 +16,7 @@ class HandlerFactory : public IClassFactory {
 public:
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
         if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
+        if (IsEqualIID(riid, standin::iidUnknown) || IsEqualIID(riid, standin::iidClassFactory)) {
             *out = static_cast<IClassFactory*>(this);
             AddRef();
             return S_OK;

@@ -47,9 +47,20 @@ std::string channelOf(const std::string& all, unsigned channels, unsigned width,
 }
 
 const char* const channelNames[6] = {"_FL.wav", "_FR.wav", "_C.wav", "_LFE.wav", "_SL.wav", "_SR.wav"};
+
+// COM keeps the handler's DLL loaded after the calls; unload it again so that later tests
+// find the process as it was.
+struct ScriptAudio : ::testing::Test {
+    void SetUp() override { CoInitialize(nullptr); }
+    void TearDown() override {
+        CoFreeUnusedLibrariesEx(0, 0);
+        CoUninitialize();
+        EXPECT_EQ(GetModuleHandleA("avisynth.dll"), nullptr);
+    }
+};
 }  // namespace
 
-TEST(ScriptAudio, SixChannelScriptReportSingleFileAndChannels) {
+TEST_F(ScriptAudio, SixChannelScriptReportSingleFileAndChannels) {
     TempFolder dir;
     dir.write("six.avs",
               "BlankClip(length=50, width=320, height=240, fps=25, pixel_type=\"YV12\", audio_rate=48000, "
@@ -76,7 +87,7 @@ TEST(ScriptAudio, SixChannelScriptReportSingleFileAndChannels) {
     EXPECT_TRUE(boxes::shown().empty());
 }
 
-TEST(ScriptAudio, ExtensibleFloatScriptIsWrittenAsFloat) {
+TEST_F(ScriptAudio, ExtensibleFloatScriptIsWrittenAsFloat) {
     TempFolder dir;
     dir.write("float.avs",
               "global OPT_AllowFloatAudio = true\r\nglobal OPT_UseWaveExtensible = true\r\n"
@@ -95,7 +106,7 @@ TEST(ScriptAudio, ExtensibleFloatScriptIsWrittenAsFloat) {
     EXPECT_TRUE(boxes::shown().empty());
 }
 
-TEST(ScriptAudio, ScriptWithoutAudio) {
+TEST_F(ScriptAudio, ScriptWithoutAudio) {
     TempFolder dir;
     dir.write("mute.avs", "BlankClip(length=10).KillAudio()\r\n");
     std::string path = dir.file("mute.avs");
@@ -107,7 +118,7 @@ TEST(ScriptAudio, ScriptWithoutAudio) {
     EXPECT_EQ(boxes::shown()[0].title, "Error... Streamtype AUDIO not found");
 }
 
-TEST(ScriptAudio, ClipPropertiesOfAScriptWithVideoAndAudio) {
+TEST_F(ScriptAudio, ClipPropertiesOfAScriptWithVideoAndAudio) {
     TempFolder dir;
     dir.write("both.avs",
               "BlankClip(length=50, width=320, height=240, fps=25, pixel_type=\"YV12\", audio_rate=48000, "
@@ -133,7 +144,7 @@ TEST(ScriptAudio, ClipPropertiesOfAScriptWithVideoAndAudio) {
     EXPECT_FLOAT_EQ(quiet.framesPerSecond, 25.0f);
 }
 
-TEST(ScriptAudio, AFailingScriptShowsTheErrorPicture) {
+TEST_F(ScriptAudio, AFailingScriptShowsTheErrorPicture) {
     TempFolder dir;
     dir.write("broken.avs", "BlankClip(length=\r\n");
     std::string path = dir.file("broken.avs");

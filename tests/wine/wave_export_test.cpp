@@ -142,7 +142,7 @@ TEST(WaveExport, OpenFailures) {
         std::string path;
         const char* text;
     };
-    const Case cases[] = {{dir.file("missing.avs"), "Disk Error While Opening File"},
+    const Case cases[] = {{dir.file("missing.avi"), "Disk Error While Opening File"},
                           {dir.file("notes.txt"), "Disk Error While Reading File"}};
     for (const Case& c : cases) {
         boxes::reset();

@@ -10,6 +10,18 @@ dll=$(realpath "${1:-$root/build/win/standins/avisynth.dll}")
 clsid='{5A4E4401-7C1B-4E0A-9C55-2B0D6A1F3E71}'
 # Wine maps the Unix root to drive Z:; .reg files double every backslash.
 winpath="Z:${dll//\//\\\\}"
+# Already registered for this DLL: nothing to do (saves a Wine start). Wine keeps HKCR in
+# system.reg under Software\Classes, with doubled backslashes.
+key='[Software\\Classes\\CLSID\\'"$clsid"'\\InprocServer32]'
+value="@=\"$winpath\""
+if KEY=$key VALUE=$value awk '
+     index($0, ENVIRON["KEY"]) == 1 { inside = 1; next }
+     /^\[/ { inside = 0 }
+     inside && $0 == ENVIRON["VALUE"] { found = 1 }
+     END { exit !found }' "$WINEPREFIX/system.reg" 2>/dev/null &&
+   grep -qF '[Software\\Classes\\AVIFile\\Extensions\\AVS]' "$WINEPREFIX/system.reg"; then
+  exit 0
+fi
 reg="$root/build/avisynth-standin.reg"
 cat >"$reg" <<REG
 REGEDIT4
@@ -25,3 +37,6 @@ REGEDIT4
 "ThreadingModel"="Apartment"
 REG
 wine regedit /S "$(echo "Z:$reg" | tr / '\\')"
+# Let this Wine server end: one started without a display must not serve the programs that
+# come next (they would find no display for their windows).
+wineserver -w

@@ -12,7 +12,8 @@ namespace standin {
 namespace {
 
 constexpr size_t maxScriptBytes = 1 << 20;
-constexpr int maxNesting = 200;
+// Shared by all scripts of one import chain, so nested imports cannot multiply the stack use.
+constexpr int maxNesting = 100;
 constexpr int maxImportDepth = 16;
 constexpr int maxSide = 16384;
 constexpr int64_t maxSamples = int64_t(1) << 52;
@@ -214,9 +215,9 @@ struct Param {
     char repeat = 0;  // '+', '*' or 0
 };
 
-std::vector<Param> parseSpec(const char* spec) {
+std::vector<Param> parseParameterTypes(const char* types) {
     std::vector<Param> params;
-    for (const char* p = spec; *p;) {
+    for (const char* p = types; *p;) {
         Param param;
         if (*p == '[') {
             ++p;
@@ -516,7 +517,6 @@ private:
     const std::vector<Token>& toks;
     std::string file;
     size_t p = 0;
-    int depth = 0;
     std::map<std::string, Value> locals;
 
     const Token& at(size_t ahead = 0) const {
@@ -569,9 +569,10 @@ private:
     }
 
     bool expression(Value& out) {
-        if (++depth > maxNesting) return syntaxError(at(), "the expression is nested too deeply");
+        if (engine.nestingDepth >= maxNesting) return syntaxError(at(), "the expression is nested too deeply");
+        ++engine.nestingDepth;
         bool ok = additive(out);
-        --depth;
+        --engine.nestingDepth;
         return ok;
     }
 
@@ -641,9 +642,10 @@ private:
         if (isSymbol("-")) {
             const Token& op = at();
             ++p;
-            if (++depth > maxNesting) return syntaxError(op, "the expression is nested too deeply");
+            if (engine.nestingDepth >= maxNesting) return syntaxError(op, "the expression is nested too deeply");
+            ++engine.nestingDepth;
             bool ok = unary(out);
-            --depth;
+            --engine.nestingDepth;
             if (!ok) return false;
             if (out.type == ValueType::Int) out.integer = static_cast<int32_t>(0u - static_cast<uint32_t>(out.integer));
             else if (out.type == ValueType::Float) out.floating = -out.floating;
@@ -816,7 +818,7 @@ bool ScriptEngine::call(const std::string& name, std::vector<Argument> args, con
         error = "Script error: there is no function named \"" + name + "\"";
         return false;
     }
-    std::vector<Param> params = parseSpec(f->parameters);
+    std::vector<Param> params = parseParameterTypes(f->parameters);
     Bound bound;
     bool firstIsClip = !params.empty() && params[0].type == 'c' && !params[0].named && params[0].repeat != '*';
     bool haveClipFirst = !args.empty() && args[0].name.empty() && args[0].value.type == ValueType::Clip;

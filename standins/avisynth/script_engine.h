@@ -47,6 +47,7 @@ public:
     // Used by the evaluator.
     bool call(const std::string& name, std::vector<Argument> arguments, const Value* last, Value& result);
     int importDepth = 0;
+    int nestingDepth = 0;       // expressions being evaluated, across imports
     std::string currentFolder;  // of the script being imported
 
 private:

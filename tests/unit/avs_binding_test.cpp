@@ -62,7 +62,10 @@ TEST_F(BindingTest, WithoutTheLibraryTheStartReportsOnceAndGoesOn) {
     EXPECT_EQ(binding.supportLevel, 3);
     EXPECT_EQ(binding.library, nullptr);
     EXPECT_TRUE(combo.items.empty());
-    // Later lookups call nothing.
+    // Later operations call nothing; the properties report repeats the pending report.
+    EXPECT_FALSE(binding.examineScript("a.avs"));
+    ASSERT_EQ(boxes::shown().size(), 2u);
+    EXPECT_EQ(boxes::shown()[1].title, "No avisynth.dll");
     binding.lookUpParameters("Trim", false);
     EXPECT_STREQ(binding.parameterText(), "No parameter data before AviSynth 2.55\n\nFull support with 2.57");
 }

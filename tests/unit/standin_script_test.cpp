@@ -210,6 +210,18 @@ TEST(StandinScript, ErrorsReadAsAviSynthWritesThem) {
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.script), c.error) << c.script;
 }
 
+TEST(StandinScript, NestingIsBoundedAndTheBoundRecovers) {
+    ScriptEngine engine;
+    Value v;
+    std::string deep = std::string(150, '(') + "1" + std::string(150, ')');
+    EXPECT_FALSE(run(engine, deep, v));
+    EXPECT_EQ(engine.error.substr(0, 49), "Script error: the expression is nested too deeply");
+    std::string fine = std::string(90, '(') + "-1" + std::string(90, ')');
+    ASSERT_TRUE(run(engine, fine, v)) << engine.error;
+    EXPECT_EQ(v.integer, -1);
+    EXPECT_EQ(engine.nestingDepth, 0);
+}
+
 TEST(StandinScript, ImportsRelativeToTheImportingScript) {
     TempFolder folder;
     folder.write("inner.avs", "BlankClip(length=50)\n\nBogus()\n");

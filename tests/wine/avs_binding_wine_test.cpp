@@ -36,6 +36,10 @@ struct AvsBindingWine : ::testing::Test {
     AvsBinding binding;
 
     void SetUp() override {
+        // AVIFile users load the stand-in through COM; Wine's AVIFileExit does not unload it.
+        CoInitialize(nullptr);
+        CoFreeUnusedLibrariesEx(0, 0);
+        CoUninitialize();
         ASSERT_EQ(GetModuleHandleA("avisynth.dll"), nullptr) << "an earlier test left avisynth.dll loaded";
         boxes::reset();
         program = LoadLibraryExA((programBuildFolder() + "Zandolin.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -194,4 +198,26 @@ TEST_F(AvsBindingWine, ProjectScriptProperties) {
                   "Frames\t\t3971 frames\nPixel Type\t\t\" YV12 \"\nField Parity\t\tNot Defined\nField or\nFrame-Based\t\t"
                   "Frame\n\nAudio:\nnChannels\t\t2 channels\nSamplesPerSecond\t\t48000\nnAudio Samples\t\t7624320\n"
                   "Sample Type\t\t32 bit float\n");
+}
+
+TEST_F(AvsBindingWine, FilterListingIntoTheEditor) {
+    installStandin("2.60");
+    binding.start(windows, program);
+    HMODULE scintilla = LoadLibraryA((programBuildFolder() + "SciLexer.dll").c_str());
+    ASSERT_NE(scintilla, nullptr);
+    HWND editor = CreateWindowA("Scintilla", "", WS_CHILD, 0, 0, 400, 300, main, nullptr, nullptr, nullptr);
+    ASSERT_NE(editor, nullptr);
+    binding.listAll(editor, combo);
+    LRESULT length = SendMessageA(editor, 2006, 0, 0);  // SCI_GETLENGTH
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(editor, 2182, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data()));  // SCI_GETTEXT
+    text.resize(static_cast<size_t>(length));
+    EXPECT_EQ(text.substr(0, 36), "AddBorders In  -{ ciiii[color]i }-\r\n");
+    EXPECT_NE(text.find("\r\nTransAll_TransAccord Ex  -{ cci[dir]s[twin]b[open]b }-\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nTrim In  -{ cii[pad]b }-\r\n"), std::string::npos);
+    size_t lines = 0;
+    for (size_t at = text.find("}-\r\n"); at != std::string::npos; at = text.find("}-\r\n", at + 1)) ++lines;
+    EXPECT_EQ(lines, static_cast<size_t>(SendMessageA(combo, CB_GETCOUNT, 0, 0)));
+    EXPECT_TRUE(boxes::shown().empty());
+    DestroyWindow(editor);
 }

@@ -52,13 +52,6 @@ ClipFacts readOk() {
     return facts;
 }
 
-const char* const videoText =
-    "D:\\v\\clip.avi\nNumber of output streams:  1\n\nVideo stream:\n\n   Width:           640\n   Height:          "
-    "360\n   fps:            29.97002997\n   Length:\t     240 frames\n   FOURCC:\t\" YV12 \"\n   Buffer:      115200 "
-    "bytes\n\n";
-const char* const audioText =
-    "D:\\v\\clip.avi\nNumber of output streams:  1\n\nAudio stream:\n\n              Channels:\t6     \n         Sample "
-    "Rate:\t44 kHz\nAudio Sample Size:\t16 bit\n                Bit Rate:\t529 kByte/sec";
 const char* const twoStreamText =
     "D:\\v\\clip.avi\nNumber of output streams:  2\n\nVideo Stream\n        Width:\t640 pixels\n       Height:\t360 "
     "pixels\n            fps:\t29.970030 fps\n       Length:\t240 frames\n   FOURCC:\t\" YV12 \"\n\nInfo:\nAvisynth "
@@ -67,49 +60,6 @@ const char* const twoStreamText =
 const char* const errorPictureText =
     "Zandolin believes that AviSnyth is outputting an error message.\nClick OK to view the details.";
 }  // namespace
-
-TEST(ClipReport, VideoOnly) {
-    boxes::reset();
-    AviClip clip;
-    clip.fileInfo.streams = 1;
-    addVideo(clip, 640, 360);
-    EXPECT_EQ(finishClipInfo(clip, readOk(), path, owner, true), 0);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, videoText);
-    EXPECT_EQ(boxes::shown()[0].title, title);
-    EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk));
-    EXPECT_EQ(boxes::shown()[0].owner, owner);
-    EXPECT_EQ(clip.handlerCode, fourcc("YV12"));
-    EXPECT_STREQ(clip.handlerText, "\" YV12 \"");
-    EXPECT_EQ(clip.clipWidth, 640);
-    EXPECT_EQ(clip.clipHeight, 360);
-}
-
-TEST(ClipReport, AudioOnlyReadsAsOneByOne) {
-    boxes::reset();
-    AviClip clip;
-    clip.fileInfo.streams = 1;
-    clip.fileInfo.width = 5000;  // whatever the file said, there is no picture
-    clip.fileInfo.height = 10;
-    addAudio(clip);
-    EXPECT_EQ(finishClipInfo(clip, readOk(), path, owner, true), 0);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, audioText);
-    EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk));
-    EXPECT_EQ(clip.clipWidth, 1);
-    EXPECT_EQ(clip.clipHeight, 1);
-}
-
-TEST(ClipReport, TwoStreamsNameTheVideoStream) {
-    boxes::reset();
-    AviClip clip;
-    clip.fileInfo.streams = 2;
-    addVideo(clip, 640, 360);
-    addAudio(clip);
-    EXPECT_EQ(finishClipInfo(clip, readOk(), path, owner, true), 0);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, twoStreamText);
-}
 
 TEST(ClipReport, MoreStreamsAreDescribedByTheLastOfEachKind) {
     boxes::reset();
@@ -130,27 +80,6 @@ TEST(ClipReport, MoreStreamsAreDescribedByTheLastOfEachKind) {
     finishClipInfo(none, readOk(), path, owner, true);
     ASSERT_EQ(boxes::shown().size(), 1u);
     EXPECT_EQ(boxes::shown()[0].text, "D:\\v\\clip.avi\nNumber of output streams:  1\n\n");
-}
-
-TEST(ClipReport, ErrorPictureOffersCancel) {
-    for (int answer : {answerOk, answerCancel}) {
-        boxes::reset();
-        boxes::answer(answer);
-        AviClip clip;
-        clip.fileInfo.streams = 1;
-        addVideo(clip, 392, 58);  // 392 / 58 = 6
-        clip.videoInfo.handler = fourcc("DIB ");
-        clip.clipWidth = 7;
-        EXPECT_EQ(finishClipInfo(clip, readOk(), path, owner, true), answer == answerOk ? 1 : 0);
-        ASSERT_EQ(boxes::shown().size(), 1u);
-        std::string expected =
-            "D:\\v\\clip.avi\nNumber of output streams:  1\n\nVideo stream:\n\n   Width:           392\n   Height:   "
-            "       58\n   fps:            29.97002997\n   Length:\t     240 frames\n   FOURCC:\t\" DIB  \"\n   "
-            "Buffer:      115200 bytes\n\n";
-        EXPECT_EQ(boxes::shown()[0].text, expected + errorPictureText);
-        EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOkCancel));
-        EXPECT_EQ(clip.clipWidth, answer == answerOk ? 392 : 7);
-    }
 }
 
 TEST(ClipReport, ErrorPictureRatioBoundary) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "audio/audio_report.h"
-#include "audio/channel_split.h"
 #include "audio/wave_format.h"
 #include "audio/wave_header.h"
 
@@ -73,13 +72,6 @@ TEST(WaveHeader, SixChannelTwentyFourBitPerChannelFile) {
                                     "\x80\xBB\x00\x00\x80\x32\x02\x00\x03\x00\x18\x00"
                                     "data\xB8\x0B\x00\x00",
                                     44));
-}
-
-TEST(WaveHeader, PerChannelFileIsNeverPadded) {
-    unsigned char h[waveHeaderSize];
-    channelWaveHeader(h, pcm(1, 8000, 8), waveCodePcm, 7);
-    EXPECT_EQ(bytes(h).substr(40, 4), std::string("\x07\x00\x00\x00", 4));
-    EXPECT_EQ(bytes(h).substr(4, 4), std::string("\x2B\x00\x00\x00", 4));
 }
 
 TEST(WaveFormatBlock, ExtensibleFloatIsWrittenAsCodeThreeWithSixteenByteFmt) {
@@ -161,41 +153,3 @@ TEST(AudioReport, FieldsInOrder) {
     EXPECT_STREQ(report, "1 1 8 8000 8000 536870 0");
 }
 
-TEST(ChannelSplit, EachWidthTakesItsOwnBytesFromEveryFrame) {
-    for (unsigned width = 1; width <= 4; ++width) {
-        const unsigned channels = 3, frames = 5;
-        std::string in;
-        for (unsigned f = 0; f < frames; ++f)
-            for (unsigned c = 0; c < channels; ++c)
-                for (unsigned b = 0; b < width; ++b) in += char(f * 40 + c * 10 + b);
-        std::string out[channels];
-        unsigned char* outputs[channels];
-        for (unsigned c = 0; c < channels; ++c) {
-            out[c].assign(frames * width, '?');
-            outputs[c] = reinterpret_cast<unsigned char*>(out[c].data());
-        }
-        splitChannels(reinterpret_cast<const unsigned char*>(in.data()), frames, channels * width, width,
-                      channels, outputs);
-        for (unsigned c = 0; c < channels; ++c) {
-            std::string expected;
-            for (unsigned f = 0; f < frames; ++f)
-                for (unsigned b = 0; b < width; ++b) expected += char(f * 40 + c * 10 + b);
-            EXPECT_EQ(out[c], expected) << "width " << width << " channel " << c;
-        }
-    }
-}
-
-TEST(ChannelSplit, WritesOnlyTheChannelsAskedFor) {
-    // Eight 1-byte channels, six written: the seventh and eighth are dropped.
-    std::string in = "ABCDEFGHabcdefgh";
-    std::string out[6];
-    unsigned char* outputs[6];
-    for (int c = 0; c < 6; ++c) {
-        out[c].assign(2, '?');
-        outputs[c] = reinterpret_cast<unsigned char*>(out[c].data());
-    }
-    splitChannels(reinterpret_cast<const unsigned char*>(in.data()), 2, 8, 1, 6, outputs);
-    const char* expected[6] = {"Aa", "Bb", "Cc", "Dd", "Ee", "Ff"};
-    for (int c = 0; c < 6; ++c) EXPECT_EQ(out[c], expected[c]);
-    EXPECT_STREQ(channelFileSuffixes[3], "_LFE");
-}

@@ -92,27 +92,6 @@ TEST(ClipInfo, AudioOnlyWave) {
     EXPECT_EQ(clip.clipHeight, 1);
 }
 
-TEST(ClipInfo, WideShortPictureIsTakenForTheErrorPicture) {
-    TempFolder dir;
-    AviVideo video;
-    video.width = 392;
-    video.height = 58;
-    dir.write("error.avi", aviFile(&video, nullptr));
-    std::string path = dir.file("error.avi");
-    const std::string closing =
-        "Zandolin believes that AviSnyth is outputting an error message.\nClick OK to view the details.";
-    for (int answer : {answerOk, answerCancel}) {
-        boxes::reset();
-        boxes::answer(answer);
-        AviClip clip;
-        EXPECT_EQ(readClipInfo(clip, path.c_str(), owner, true), answer == answerOk ? 1 : 0);
-        ASSERT_EQ(boxes::shown().size(), 1u);
-        EXPECT_EQ(boxes::shown()[0].text, videoReport(path, 392, 58, closing));
-        EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOkCancel));
-        EXPECT_EQ(clip.clipWidth, answer == answerOk ? 392 : 0);
-    }
-}
-
 TEST(ClipInfo, OpenFailuresAsAVIFileReportsThem) {
     TempFolder dir;
     dir.write("notes.txt", "just some text, not a clip\r\n");

@@ -27,12 +27,6 @@ std::string waveFormatRecord(uint16_t tag, uint16_t channels, uint32_t rate, uin
     return le16(tag) + le16(channels) + le32(rate) + le32(rate * align) + le16(align) + le16(bits);
 }
 
-std::string extensibleFormatRecord(uint16_t channels, uint32_t rate, uint16_t bits, uint8_t subFormat) {
-    std::string guidTail("\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 15);
-    return waveFormatRecord(0xFFFE, channels, rate, bits) + le16(22) + le16(bits) + le32(0x3F) +
-           std::string(1, char(subFormat)) + guidTail;
-}
-
 std::string waveFile(const std::string& formatRecord, const std::string& data) {
     return riffList("RIFF", "WAVE", riffChunk("fmt ", formatRecord) + riffChunk("data", data));
 }

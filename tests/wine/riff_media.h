@@ -12,8 +12,6 @@ std::string riffList(const std::string& type, const std::string& listType, const
 
 // A plain 16-byte PCM or float format record.
 std::string waveFormatRecord(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits);
-// A 40-byte extensible record with a PCM (1) or float (3) sub-format.
-std::string extensibleFormatRecord(uint16_t channels, uint32_t rate, uint16_t bits, uint8_t subFormat);
 // A WAV file with the given format record and data.
 std::string waveFile(const std::string& formatRecord, const std::string& data);
 

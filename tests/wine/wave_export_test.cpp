@@ -62,38 +62,6 @@ TEST(WaveExport, PlainWaveReportSingleFileAndChannels) {
     EXPECT_TRUE(DeleteFileA(path.c_str()));  // nothing left open
 }
 
-TEST(WaveExport, OddEightBitMonoComesOutPadded) {
-    TempFolder dir;
-    std::string samples = sampleBytes(4801, 5);
-    std::string source = waveFile(waveFormatRecord(1, 1, 8000, 8), samples);  // with its pad byte
-    dir.write("mono.wav", source);
-    boxes::reset();
-    AviClip clip;
-    std::string out = dir.file("out.wav");
-    EXPECT_EQ(exportAudio(clip, dir.file("mono.wav").c_str(), out.c_str(), owner, nullptr, exportModeSingle, true),
-              waveWritten);
-    // Same samples and pad byte; the data size counts the pad byte.
-    std::string expected = "RIFF" + le32(36 + 4802) + "WAVE" + riffChunk("fmt ", waveFormatRecord(1, 1, 8000, 8)) +
-                           "data" + le32(4802) + samples + std::string(1, '\0');
-    EXPECT_TRUE(dir.read("out.wav") == expected);
-    EXPECT_EQ(source.size(), expected.size());
-}
-
-TEST(WaveExport, ExtensibleFloatIsWrittenAsPlainFloat) {
-    TempFolder dir;
-    std::string samples = sampleBytes(3000 * 8, 21);
-    dir.write("float.wav", waveFile(extensibleFormatRecord(2, 44100, 32, 3), samples));
-    boxes::reset();
-    AviClip clip;
-    std::string path = dir.file("float.wav");
-    EXPECT_EQ(exportAudio(clip, path.c_str(), nullptr, owner, nullptr, exportModeReport, false), waveWritten);
-    EXPECT_STREQ(clip.audioReport, "2 3 32 44100 352800 0 24044");
-    std::string out = dir.file("plain.wav");
-    EXPECT_EQ(exportAudio(clip, path.c_str(), out.c_str(), owner, nullptr, exportModeSingle, true), waveWritten);
-    EXPECT_TRUE(dir.read("plain.wav") == waveFile(waveFormatRecord(3, 2, 44100, 32), samples));
-    EXPECT_TRUE(boxes::shown().empty());
-}
-
 TEST(WaveExport, AviWithVideoAndAudio) {
     TempFolder dir;
     AviVideo video;

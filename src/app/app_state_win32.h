@@ -7,7 +7,9 @@
 #include "app/views.h"
 #include "app/window_builder_win32.h"
 #include "app/window_table.h"
+#include "audio/avi_clip.h"
 #include "avisynth/avs_binding.h"
+#include "editor/script_document.h"
 
 enum PanelKind {
     panelNone = 0,
@@ -28,6 +30,8 @@ struct AppState {
     WindowBuilder windowBuilder;
     MenuSet menus;
     FileDialogs fileDialogs;
+    ScriptDocument document;
+    AviClip clip;
     Views views;
     PanelHost panelHost;
     AvsBinding avisynth;
@@ -54,7 +58,6 @@ struct AppState {
     bool relayoutRequested = false;
     HWND focusToRestore = nullptr;
     bool keyAskedForCommand = false;
-    char previewScriptPath[300] = {};
     RECT lastClientRect = {};
 };
 

@@ -3,16 +3,14 @@
 
 #include "app/app_state_win32.h"
 #include "app/bounded_text.h"
-#include "app/command_line.h"
 #include "app/message_loop_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
+#include "editor/editor_events_win32.h"
+#include "editor/editor_toolbar_win32.h"
 
 namespace {
-
-constexpr UINT editorSetSavePoint = 2014;     // SCI_SETSAVEPOINT
-constexpr UINT editorEmptyUndoBuffer = 2175;  // SCI_EMPTYUNDOBUFFER
 
 const char* const missingEditorText =
     "Sorry but Zandolin cannot run without the the file \"SciLexer.dll\".\n\n Please find a complete package "
@@ -45,28 +43,6 @@ HACCEL buildAccelerators() {
     return CreateAcceleratorTableA(entries, 5);
 }
 
-void openCommandLineScript(AppState& app) {
-    char path[260];
-    if (!commandLineScript(app.arguments, path, sizeof path)) return;
-    app.views.currentView = viewScriptEditor;
-    app.menus.pendingCommand = 10007;
-    applyMenuState(app);
-    HWND main = windowAt(winMain);
-    if (!loadScriptIntoEditor(app, path)) {
-        MessageBoxA(main, "Unknow error while opening file", "Open file", MB_OK);
-        return;
-    }
-    HWND editor = windowAt(winEditor);
-    SendMessageA(editor, editorSetSavePoint, 0, 0);
-    shellEvents.editChanged = 0;
-    app.views.titleMark = ' ';
-    copyText(app.views.sourceScriptPath, path);
-    const char* slash = strrchr(path, '\\');
-    copyText(app.views.sourceTitle, slash ? slash + 1 : path);
-    copyTextN(app.views.sourceFolder, sizeof app.views.sourceFolder, path, slash ? size_t(slash - path + 1) : 0);
-    applyView(app);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
@@ -88,11 +64,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     // 3. Members, in order.
     app.menus = MenuSet{};
     app.fileDialogs = FileDialogs{};
+    app.document.setCommandLine(GetCommandLineA(), app.arguments);
     char folder[260];
     executableFolder(folder, sizeof folder);
     loadUserSettings(app.views, main, GetCommandLineA(), app.arguments, folder[0] ? folder : nullptr);
+    setUpEditorToolbar(windowAt(winToolbar), instance);
+    registerStartupTooltips(instance);
     app.panelHost.instance = instance;
     app.avisynth.start(windowTable, instance);
+    loadFunctionNames(windowAt(winFilterList));
 
     // 4. Menus.
     loadPopupMenus(app);
@@ -115,20 +95,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     // 12, 13. Editor options and start-up texts.
     applyEditorOptions(app);
     loadStartupTexts(app);
-    HWND editor = windowAt(winEditor);
-    SendMessageA(editor, editorSetSavePoint, 0, 0);
-    SendMessageA(editor, editorEmptyUndoBuffer, 0, 0);
     shellEvents.editChanged = 0;
     app.views.titleMark = ' ';
     const int startView = app.views.currentView;
     app.views.currentView = viewScriptEditor;
     applyView(app);
     // 14. A script named on the command line.
-    openCommandLineScript(app);
-    if (startView != viewScriptEditor && app.views.currentView == viewScriptEditor && !app.arguments[0]) {
-        app.views.currentView = startView;
-        applyView(app);
-    }
+    // Without a script on the command line the program shows the view it was closed in.
+    if (!openCommandLineScript(app)) app.views.currentView = startView;
+    applyView(app);
     // 15. Into the loop.
     SetFocus(main);
     app.pendingSaveAs = false;

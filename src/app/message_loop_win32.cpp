@@ -71,6 +71,7 @@ void phaseEventFlags(AppState& app) {
     if (e.editChanged && app.views.currentView != viewVideoEditor &&
         reinterpret_cast<HWND>(e.eventSender) == windowAt(winEditor)) {
         app.scriptModified = true;
+        app.document.setModified();
         app.views.titleMark = '*';
     }
     handleControlEvents(app);
@@ -139,7 +140,7 @@ void shutdownOnClose(AppState& app) {
         int answer = offerToSaveScript(app);
         if (answer != answerYes && answer != answerNo) return;  // the program keeps running
     }
-    if (app.previewScriptPath[0]) remove(app.previewScriptPath);
+    if (app.document.previewScriptPath()[0]) remove(app.document.previewScriptPath());
     closePlayer(app);
     HWND main = windowAt(winMain);
     RECT r = {};

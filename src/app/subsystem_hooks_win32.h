@@ -6,8 +6,8 @@
 #include "app/app_state_win32.h"
 
 // Window procedure: the editor added a character; returns 1 when the typed word matches a
-// function name, which is then copied into matchedWord.
-int editorCharacterAdded(int character, char* matchedWord, int cap);
+// function name (the status bar then already shows it).
+int editorCharacterAdded(int character);
 // Window procedure: the editor asks for styling up to position.
 void editorStyleNeeded(intptr_t position);
 
@@ -19,8 +19,8 @@ void buildEditorFont(AppState& app);
 void prepareSceneList(AppState& app);
 void applyEditorOptions(AppState& app);
 void loadStartupTexts(AppState& app);
-// Loads a script file into the editor; false when it could not be read.
-bool loadScriptIntoEditor(AppState& app, const char* path);
+// True when the command line named a script that is now in the editor.
+bool openCommandLineScript(AppState& app);
 
 // Loop phases.
 void runPanelHandler(AppState& app);

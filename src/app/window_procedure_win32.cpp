@@ -5,19 +5,13 @@
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/window_builder_win32.h"
+#include "editor/editor_window_win32.h"
 
 namespace {
 
 constexpr int tabSelectionChanged = -551;  // TCN_SELCHANGE
 constexpr int editorStyleNeededCode = 2000;   // SCN_STYLENEEDED
 constexpr int editorCharacterAddedCode = 2001;  // SCN_CHARADDED
-
-// The editing component's notification: the header, then the position and the character.
-struct EditorNotification {
-    NMHDR header;
-    intptr_t position;
-    int character;
-};
 
 void recordCommand(HWND window, WPARAM wParam, LPARAM lParam, bool& handled) {
     ShellEvents& e = shellEvents;
@@ -97,21 +91,14 @@ void recordNotify(LPARAM lParam, bool& handled) {
         e.tabChanged = 1;
         handled = true;
     } else if (e.notifyCode == editorCharacterAddedCode) {
-        const EditorNotification* n = reinterpret_cast<const EditorNotification*>(lParam);
-        char word[64] = {};
-        e.characterMatch = editorCharacterAdded(n->character, word, sizeof word);
-        HWND status = static_cast<HWND>(windowTable.handle[winStatusBar]);
-        if (e.characterMatch) {
-            SendMessageA(status, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(word));
-            SendMessageA(status, SB_SETTEXTA, 3, reinterpret_cast<LPARAM>("Press Enter for Filter Dlg"));
-        } else {
-            e.statusRefresh = 1;
-        }
+        const EditorNotification n = readEditorNotification(lParam);
+        e.characterMatch = editorCharacterAdded(n.ch);
+        if (!e.characterMatch) e.statusRefresh = 1;
     } else if (e.notifyCode == editorStyleNeededCode && syntaxHighlightingOn) {
-        const EditorNotification* n = reinterpret_cast<const EditorNotification*>(lParam);
+        const EditorNotification n = readEditorNotification(lParam);
         e.styleNeeded = 1;
-        e.styleNeededPosition = n->position;
-        editorStyleNeeded(n->position);
+        e.styleNeededPosition = n.position;
+        editorStyleNeeded(n.position);
     }
 }
 

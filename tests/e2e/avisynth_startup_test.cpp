@@ -27,7 +27,7 @@ HWND filterList(HWND main) {
 }  // namespace
 
 TEST(AviSynthStartup, WithoutTheLibraryTheProgramSaysSoOnceAndRunsOn) {
-    ProgramFolder folder;
+    ProgramFolder folder(true, false);
     writeSettings(folder);
     Program program;
     ASSERT_TRUE(program.start(folder));
@@ -50,7 +50,7 @@ TEST(AviSynthStartup, WithoutTheLibraryTheProgramSaysSoOnceAndRunsOn) {
 }
 
 TEST(AviSynthStartup, TheStandInFillsTheFilterListWithItsFunctions) {
-    ProgramFolder folder(true, true);
+    ProgramFolder folder;
     writeSettings(folder);
     Program program;
     ASSERT_TRUE(program.start(folder));

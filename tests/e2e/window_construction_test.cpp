@@ -45,7 +45,11 @@ const std::map<int, std::vector<Expected>> nestedChildren = {
       {33, "Button", ""}, {34, "Button", ""}, {35, "Button", ""}}},
     {41, {{43, "Static", "0123456"}}},
     {42, {{44, "Static", "0:00:00.00"}}},
-    {51, {{52, "Static", ""}, {53, "Static", ""}}},
+    {51,
+     {{52, "Static", ""},
+      {53, "Static",
+       "Video Info\nWidth:\nHeight:\nPixtel type:\nFrame Rate: fps\nTotal frames:\n\nFrame or\nField "
+       "based:\nField Parity:\n\nAudio\nChannels:\nSample Rate:\nSample bits:\n"}}},
     {60, {{61, "ToolbarWindow32", ""}}},
 };
 

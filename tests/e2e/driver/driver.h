@@ -10,11 +10,11 @@ namespace driver {
 
 constexpr DWORD defaultTimeout = 30000;
 
-// A fresh program folder holding Zandolin.exe, SciLexer.dll unless told otherwise, and
-// our stand-in avisynth.dll when asked for.
+// A fresh program folder holding Zandolin.exe and, unless told otherwise, SciLexer.dll and
+// our stand-in avisynth.dll (as on a machine with AviSynth installed).
 struct ProgramFolder {
     std::string path;  // with a trailing backslash
-    explicit ProgramFolder(bool withEditorLibrary = true, bool withAviSynth = false);
+    explicit ProgramFolder(bool withEditorLibrary = true, bool withAviSynth = true);
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;

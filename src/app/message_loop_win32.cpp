@@ -74,6 +74,11 @@ void phaseEventFlags(AppState& app) {
         app.document.setModified();
         app.views.titleMark = '*';
     }
+    // A typed character that matched no function name gives the status line back.
+    if (e.statusRefresh) {
+        e.statusRefresh = 0;
+        updateStatusBar(app);
+    }
     handleControlEvents(app);
 }
 
@@ -86,10 +91,7 @@ bool wantsCommandPhase(const AppState& app) {
 
 void phaseRelayout(AppState& app) {
     ShellEvents& e = shellEvents;
-    if (app.relayoutRequested && !app.panelOpen) {
-        app.relayoutRequested = false;
-        updateStatusBar(app);
-    }
+    if (app.relayoutRequested && !app.panelOpen) app.relayoutRequested = false;
     if (e.mainResized && !app.panelOpen) {
         if (clientSizeChanged(app)) {
             applyView(app);

@@ -8,7 +8,7 @@ shift
 . "$root/scripts/wine-env.sh"
 folder="$root/build/screenshot"
 rm -rf "$folder"
-make_program_folder "$folder"
+make_program_folder "$folder" avisynth
 printf '#### encoder.ini ####\r\nend encoder.ini\r\n' > "$folder/encoder.ini"
 printf '#### zandolin.ini ####\r\nend zandolin.ini\r\n' > "$folder/zandolin.ini"
 start_xvfb

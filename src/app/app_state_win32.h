@@ -10,6 +10,7 @@
 #include "audio/avi_clip.h"
 #include "avisynth/avs_binding.h"
 #include "editor/script_document.h"
+#include "scenes/scene_list.h"
 
 enum PanelKind {
     panelNone = 0,
@@ -33,6 +34,7 @@ struct AppState {
     ScriptDocument document;
     AviClip clip;
     Views views;
+    SceneListDisplay sceneList;
     PanelHost panelHost;
     AvsBinding avisynth;
     MediaPlayer player;

@@ -9,6 +9,7 @@
 #include "app/views_layout_win32.h"
 #include "editor/editor_events_win32.h"
 #include "editor/editor_toolbar_win32.h"
+#include "scenes/row_file.h"
 
 namespace {
 
@@ -70,6 +71,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     loadUserSettings(app.views, main, GetCommandLineA(), app.arguments, folder[0] ? folder : nullptr);
     setUpEditorToolbar(windowAt(winToolbar), instance);
     registerStartupTooltips(instance);
+    app.sceneList.programFolder = app.views.programFolder;
+    app.sceneList.owner = main;
+    app.sceneList.spliceChoice = app.views.spliceChoice;
+    // A new session starts with an empty scene list; without a program folder (files
+    // declined on the first run) there is no row file to empty.
+    if (app.views.programFolder[0]) emptyRowFile(app.views.programFolder, main);
     app.panelHost.instance = instance;
     app.avisynth.start(windowTable, instance);
     loadFunctionNames(windowAt(winFilterList));

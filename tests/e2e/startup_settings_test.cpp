@@ -56,6 +56,8 @@ TEST(FirstRun, YesCreatesBothFilesByteForByte) {
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(folder.read("zandolin.ini"), defaultSettings);
     EXPECT_EQ(folder.read("encoder.ini"), newEncoderFile);
+    EXPECT_TRUE(folder.exists("rowdat.vlr"));
+    EXPECT_EQ(folder.read("rowdat.vlr"), "");
     EXPECT_FALSE(folder.exists("temp.ini"));
     closeProgram(program, main);
 }
@@ -74,6 +76,7 @@ TEST(FirstRun, NoCreatesNothingEvenAtClose) {
     EXPECT_FALSE(folder.exists("encoder.ini"));
     closeProgram(program, main);
     EXPECT_FALSE(folder.exists("zandolin.ini"));
+    EXPECT_FALSE(folder.exists("rowdat.vlr"));
     EXPECT_FALSE(folder.exists("temp.ini"));
 }
 
@@ -82,10 +85,12 @@ TEST(Settings, CloseWritesTheValuesInEffect) {
     folder.write("encoder.ini", newEncoderFile);
     // Video Editor, 16:9, jump 120, tips code 8, a saved placement, splice 1.
     folder.write("zandolin.ini", settingsFile("3 2 1 0 8 0", "2", "120", "1 40 30 820 560", "1 5"));
+    folder.write("rowdat.vlr", "r01 - 0 99\r\n");
     Program program;
     ASSERT_TRUE(program.start(folder));
     HWND main = program.waitForMainWindow();
     ASSERT_NE(main, nullptr);
+    EXPECT_EQ(folder.read("rowdat.vlr"), "");  // each session starts with an empty scene list
     EXPECT_TRUE(noMessageBoxFor(program, 300));
     RECT r;
     GetWindowRect(main, &r);

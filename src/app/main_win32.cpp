@@ -65,9 +65,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     // 3. Members, in order.
     app.menus = MenuSet{};
     app.fileDialogs = FileDialogs{};
-    app.document.setCommandLine(GetCommandLineA(), app.arguments);
     char folder[260];
     executableFolder(folder, sizeof folder);
+    app.document.setProgramFolder(folder);
     loadUserSettings(app.views, main, GetCommandLineA(), app.arguments, folder[0] ? folder : nullptr);
     setUpEditorToolbar(windowAt(winToolbar), instance);
     registerStartupTooltips(instance);

@@ -9,9 +9,7 @@
 #include "editor/source_path.h"
 #include "storage/line_file.h"
 
-void ScriptDocument::setCommandLine(const char* commandLine, const char* arguments) {
-    programFolderFromCommandLine(program, sizeof program, commandLine, arguments);
-}
+void ScriptDocument::setProgramFolder(const char* folder) { copyText(program, folder); }
 
 int ScriptDocument::modifiedPrompt(const char* path, WindowHandle owner) const {
     if (!modified) return 0;

@@ -11,8 +11,8 @@ enum PreviewResult { previewReady = 0, previewCancelled = 1, previewSaveFirst = 
 
 class ScriptDocument {
 public:
-    // commandLine is the full process command line, arguments its tail after the program path.
-    void setCommandLine(const char* commandLine, const char* arguments);
+    // The program folder, with its trailing separator: a never-saved script previews there.
+    void setProgramFolder(const char* folder);
 
     void setModified() { modified = 1; }
     void clearModified() { modified = 0; }

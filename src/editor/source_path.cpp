@@ -19,22 +19,3 @@ void setSourcePath(SourcePath& source, const char* path) {
     copyTextN(source.folder, sizeof source.folder, source.path, static_cast<size_t>(title - source.path));
 }
 
-void programFolderFromCommandLine(char* out, size_t cap, const char* commandLine, const char* arguments) {
-    char program[1024];
-    copyText(program, commandLine);
-    size_t length = std::strlen(program);
-    size_t cut = std::strlen(arguments ? arguments : "") + 1;
-    length = cut < length ? length - cut : 0;
-    program[length] = '\0';
-    const char* start = program;
-    if (*start == '"') ++start;
-    size_t n = std::strlen(start);
-    for (size_t back = 1; back <= 3 && back <= n; ++back) {
-        if (start[n - back] == '"') {
-            const_cast<char*>(start)[n - back] = '\0';
-            break;
-        }
-    }
-    const char* title = fileTitleOf(start);
-    copyTextN(out, cap, start, static_cast<size_t>(title - start));
-}

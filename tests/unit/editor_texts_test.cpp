@@ -21,23 +21,6 @@ TEST(SourcePath, SplitsTitleAndFolder) {
     EXPECT_STREQ(s.folder, "C:\\video\\");
 }
 
-TEST(SourcePath, ProgramFolderFromTheCommandLine) {
-    struct Case {
-        const char* line;
-        const char* arguments;
-        const char* folder;
-    } cases[] = {
-        {"\"C:\\Prog Files\\Z\\Zandolin.exe\" \"D:\\a.avs\"", "\"D:\\a.avs\"", "C:\\Prog Files\\Z\\"},
-        {"\"C:\\Z\\Zandolin.exe\" ", "", "C:\\Z\\"},
-        {"\"C:\\Z\\Zandolin.exe\"", "", "C:\\Z\\"},
-        {"C:\\Z\\Zandolin.exe x", "x", "C:\\Z\\"},
-    };
-    for (const Case& c : cases) {
-        char folder[270];
-        programFolderFromCommandLine(folder, sizeof folder, c.line, c.arguments);
-        EXPECT_STREQ(folder, c.folder) << c.line;
-    }
-}
 
 TEST(CommandLine, ExtensionOfAQuotedPath) {
     char ext[8];

@@ -123,8 +123,7 @@ TEST_F(EditorDocument, PreviewScriptInTheScriptsFolderByteForByte) {
 
 TEST_F(EditorDocument, NeverSavedScriptPreviewsNextToTheProgram) {
     ScriptDocument doc;
-    std::string commandLine = "\"" + temp.file("Zandolin.exe") + "\" ";
-    doc.setCommandLine(commandLine.c_str(), "");
+    doc.setProgramFolder(temp.path().c_str());
     EXPECT_EQ(std::string(doc.programFolder()), temp.path());
     scriptEditor.setText("LoadPlugin(\"x.dll\")\r\nBlankClip()");
     doc.setModified();
@@ -135,8 +134,7 @@ TEST_F(EditorDocument, NeverSavedScriptPreviewsNextToTheProgram) {
 
 TEST_F(EditorDocument, TheLoadWordAsksToSaveFirst) {
     ScriptDocument doc;
-    std::string commandLine = "\"" + temp.file("Zandolin.exe") + "\" x";
-    doc.setCommandLine(commandLine.c_str(), "x");
+    doc.setProgramFolder(temp.path().c_str());
     scriptEditor.setText("Load \"a.dll\"\r\nBlankClip()");
     doc.setModified();
     boxes::answer(answerCancel);

@@ -83,24 +83,28 @@ TEST_F(BindingTest, AMissingExportIsLevelTwo) {
     }
 }
 
-TEST_F(BindingTest, EnvironmentThatCannotBeCreated) {
-    installFakeAvs("AviSynth 2.60, build:x");
-    fakeAvs.createFails = true;
-    binding.start(windows, nullptr);
-    ASSERT_TRUE(onlyBoxSaying(entry(11203) + "Cannot get a pointer to a script environment." + tail(3)));
-    EXPECT_EQ(binding.errorLevel, 3);
-    EXPECT_EQ(binding.supportLevel, 0);
-    EXPECT_FALSE(binding.examineScript("a.avs"));
-}
-
-TEST_F(BindingTest, NoVersionString) {
-    installFakeAvs("AviSynth 2.60, build:x");
-    fakeAvs.functions.erase("VersionString");
-    binding.start(windows, nullptr);
-    ASSERT_TRUE(onlyBoxSaying(entry(11204) + "This version of AviSynth does not have a version string." + tail(4)));
-    EXPECT_EQ(binding.supportLevel, 0);
-    EXPECT_EQ(fakeAvs.created, fakeAvs.deleted);
-    EXPECT_TRUE(combo.items.empty());
+TEST_F(BindingTest, NoEnvironmentOrNoVersionStringLeavesNoSupport) {
+    for (bool noEnvironment : {true, false}) {
+        boxes::reset();
+        AvsBinding b;
+        installFakeAvs("AviSynth 2.60, build:x");
+        if (noEnvironment)
+            fakeAvs.createFails = true;
+        else
+            fakeAvs.functions.erase("VersionString");
+        b.start(windows, nullptr);
+        std::string text = noEnvironment
+                               ? entry(11203) + "Cannot get a pointer to a script environment." + tail(3)
+                               : entry(11204) + "This version of AviSynth does not have a version string." + tail(4);
+        ASSERT_TRUE(onlyBoxSaying(text));
+        EXPECT_EQ(b.supportLevel, 0);
+        EXPECT_EQ(fakeAvs.created, fakeAvs.deleted);
+        EXPECT_TRUE(combo.items.empty());
+        if (noEnvironment) {
+            EXPECT_EQ(b.errorLevel, 3);
+            EXPECT_FALSE(b.examineScript("a.avs"));
+        }
+    }
 }
 
 TEST_F(BindingTest, ListsAtEachVersion) {
@@ -209,21 +213,25 @@ TEST_F(BindingTest, PluginLookupBefore257) {
 }
 
 TEST_F(BindingTest, ListAllLines) {
-    startWith("AviSynth 2.60, build:x", "Trim", "TransAll_Wipe");
-    fakeAvs.vars["$Plugin!Trim!Param$"] = FakeVar{'s', "cii[pad]b"};
-    fakeAvs.vars["$Plugin!TransAll_Wipe!Param$"] = FakeVar{'s', "cci[dir]s"};
-    NativeEditor editor;
-    binding.listAll(&editor, &combo);
-    EXPECT_EQ(editor.text, "TransAll_Wipe Ex  -{ cci[dir]s }-\r\nTrim In  -{ cii[pad]b }-\r\n");
-}
-
-TEST_F(BindingTest, ListAllBefore255) {
-    startWith("AviSynth 2.54, build:x", "Trim", "Plug");
-    NativeEditor editor;
-    binding.listAll(&editor, &combo);
-    EXPECT_EQ(editor.text,
-              "a_No_Internal_Lookup In  -{ No parameter data before AviSynth 2.55\n\nFull support with 2.57 }-\r\n"
-              "Plug Ex  -{ No parameter data before AviSynth 2.55\n\nFull support with 2.57 }-\r\n");
+    const std::string before255 = " -{ No parameter data before AviSynth 2.55\n\nFull support with 2.57 }-\r\n";
+    struct Case {
+        const char* version;
+        const char* plugins;
+        std::string text;
+    } cases[] = {
+        {"AviSynth 2.60, build:x", "TransAll_Wipe",
+         "TransAll_Wipe Ex  -{ cci[dir]s }-\r\nTrim In  -{ cii[pad]b }-\r\n"},
+        {"AviSynth 2.54, build:x", "Plug", "a_No_Internal_Lookup In " + before255 + "Plug Ex " + before255},
+    };
+    for (const Case& c : cases) {
+        combo.items.clear();
+        startWith(c.version, "Trim", c.plugins);
+        fakeAvs.vars["$Plugin!Trim!Param$"] = FakeVar{'s', "cii[pad]b"};
+        fakeAvs.vars["$Plugin!TransAll_Wipe!Param$"] = FakeVar{'s', "cci[dir]s"};
+        NativeEditor editor;
+        binding.listAll(&editor, &combo);
+        EXPECT_EQ(editor.text, c.text) << c.version;
+    }
 }
 
 TEST_F(BindingTest, VersionDetails) {
@@ -327,26 +335,21 @@ TEST_F(BindingTest, ScriptEndingInANumber) {
     EXPECT_EQ(fakeAvs.taken, 0);
 }
 
-TEST_F(BindingTest, FloatAudioOptionBefore257) {
-    startWith("AviSynth 2.56, build:x");
-    fakeAvs.vars["OPT_AllowFloatAudio"] = FakeVar{'b', "", 1};
-    fakeAvs.clip.width = 0;
-    fakeAvs.clip.audio_samples_per_second = 48000;
-    fakeAvs.clip.nchannels = 2;
-    fakeAvs.clip.sample_type = avsSampleFloat;
-    EXPECT_TRUE(binding.examineScript("f.avs"));
-    ASSERT_TRUE(onlyBox("Versions 2.57 and later", "global OPT_AllowFloatAudio"));
-    EXPECT_NE(std::string(binding.clipReport).find("Sample Type\t\t16 bit\n"), std::string::npos);
-
-    boxes::reset();
-    startWith("AviSynth 2.57, build:x");
-    fakeAvs.vars["OPT_AllowFloatAudio"] = FakeVar{'b', "", 1};
-    fakeAvs.clip.width = 0;
-    fakeAvs.clip.audio_samples_per_second = 48000;
-    fakeAvs.clip.sample_type = avsSampleFloat;
-    EXPECT_TRUE(binding.examineScript("f.avs"));
-    EXPECT_TRUE(boxes::shown().empty());
-    EXPECT_NE(std::string(binding.clipReport).find("Sample Type\t\t32 bit float\n"), std::string::npos);
+TEST_F(BindingTest, FloatAudioOptionNeeds257) {
+    for (bool old : {true, false}) {
+        boxes::reset();
+        startWith(old ? "AviSynth 2.56, build:x" : "AviSynth 2.57, build:x");
+        fakeAvs.vars["OPT_AllowFloatAudio"] = FakeVar{'b', "", 1};
+        fakeAvs.clip.width = 0;
+        fakeAvs.clip.audio_samples_per_second = 48000;
+        fakeAvs.clip.nchannels = 2;
+        fakeAvs.clip.sample_type = avsSampleFloat;
+        EXPECT_TRUE(binding.examineScript("f.avs"));
+        EXPECT_TRUE(old ? onlyBox("Versions 2.57 and later", "global OPT_AllowFloatAudio")
+                        : ::testing::AssertionResult(boxes::shown().empty()));
+        const char* type = old ? "Sample Type\t\t16 bit\n" : "Sample Type\t\t32 bit float\n";
+        EXPECT_NE(std::string(binding.clipReport).find(type), std::string::npos);
+    }
 }
 
 TEST_F(BindingTest, EnvironmentLostBeforeExamining) {

@@ -6,22 +6,11 @@
 #include "avisynth/avs_string_table.h"
 #include "avisynth/native_controls.h"
 #include "fake_avisynth.h"
+#include "support/avs_report_text.h"
 #include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 
 namespace {
-std::string entry(int id) {
-    char text[2048];
-    loadAvsText(nullptr, id, text, sizeof text);
-    return text;
-}
-
-std::string tail(int level) {
-    char text[80];
-    snprintf(text, sizeof text, "\n\nAVSERR_%02i\nConsult the Zandolin documentation for details.", level);
-    return text;
-}
-
 int mainWindowToken;
 
 struct BindingTest : ::testing::Test {

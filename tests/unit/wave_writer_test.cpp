@@ -9,6 +9,7 @@
 #include "audio/wave_header.h"
 #include "audio/wave_writer.h"
 #include "support/box_expect.h"
+#include "support/channel_samples.h"
 #include "support/message_box_recorder.h"
 #include "support/pcm_format.h"
 #include "support/temp_folder.h"
@@ -110,13 +111,6 @@ std::string channelHeader(const WaveFormat& f, uint64_t total) {
     unsigned char h[waveHeaderSize];
     channelWaveHeader(h, f, waveCodePcm, total);
     return std::string(reinterpret_cast<char*>(h), sizeof h);
-}
-
-// The samples of channel c of interleaved audio.
-std::string channelOf(const std::string& all, unsigned channels, unsigned width, unsigned c) {
-    std::string out;
-    for (size_t at = c * width; at < all.size(); at += channels * width) out += all.substr(at, width);
-    return out;
 }
 
 const char* const pausedSingle =
@@ -222,20 +216,20 @@ TEST(ChannelWaves, SampleWidthsAndChannelCounts) {
     // 7 and 8 channels write the first six; 25,000 frames take several reads.
     const Case cases[] = {{1, 8, 25001, 1}, {2, 16, 25000, 2}, {3, 24, 999, 3}, {4, 32, 25000, 4},
                           {6, 24, 25000, 6}, {6, 16, 7, 6},    {7, 16, 12345, 6}, {8, 32, 3000, 6}};
-    const char* names[6] = {"take_FL.wav", "take_FR.wav", "take_C.wav", "take_LFE.wav", "take_SL.wav", "take_SR.wav"};
     for (const Case& c : cases) {
         Export e("take.wav", uint16_t(c.channels), 48000, uint16_t(c.bits), c.frames, c.channels);
         e.job.quiet = true;
         SCOPED_TRACE(std::to_string(c.channels) + " channels, " + std::to_string(c.bits) + " bits");
         EXPECT_EQ(e.perChannel(), waveWritten);
         for (unsigned k = 0; k < 6; ++k) {
+            std::string name = std::string("take") + channelNames[k];
             if (k >= c.files) {
-                EXPECT_FALSE(e.dir.exists(names[k]));
+                EXPECT_FALSE(e.dir.exists(name));
                 continue;
             }
-            std::string file = e.dir.read(names[k]);
-            EXPECT_EQ(file.substr(0, 44), channelHeader(e.job.format, e.audio.samples.size())) << names[k];
-            EXPECT_TRUE(file.substr(44) == channelOf(e.audio.samples, c.channels, c.bits / 8, k)) << names[k];
+            std::string file = e.dir.read(name);
+            EXPECT_EQ(file.substr(0, 44), channelHeader(e.job.format, e.audio.samples.size())) << name;
+            EXPECT_TRUE(file.substr(44) == channelOf(e.audio.samples, c.channels, c.bits / 8, k)) << name;
         }
         EXPECT_FALSE(e.dir.exists("take.wav"));
         for (uint32_t asked : e.audio.asked) EXPECT_LE(asked, 10000u);

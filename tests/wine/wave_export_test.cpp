@@ -7,24 +7,18 @@
 #include "audio/wave_export.h"
 #include "riff_media.h"
 #include "support/box_expect.h"
+#include "support/channel_samples.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
 WindowHandle const owner = reinterpret_cast<WindowHandle>(0x6160);
 
-std::string channelOf(const std::string& all, unsigned channels, unsigned width, unsigned c) {
-    std::string out;
-    for (size_t at = c * width; at < all.size(); at += channels * width) out += all.substr(at, width);
-    return out;
-}
-
 // The mono file of one channel, as it must come out.
 std::string monoWave(uint16_t tag, uint32_t rate, uint16_t bits, const std::string& data) {
     return waveFile(waveFormatRecord(tag, 1, rate, bits), data);
 }
 
-const char* const channelNames[6] = {"_FL.wav", "_FR.wav", "_C.wav", "_LFE.wav", "_SL.wav", "_SR.wav"};
 }  // namespace
 
 TEST(WaveExport, PlainWaveReportSingleFileAndChannels) {

@@ -4,23 +4,12 @@
 
 #include "avisynth/avs_error_report.h"
 #include "avisynth/avs_string_table.h"
+#include "support/avs_report_text.h"
 
 namespace {
-std::string entry(int id) {
-    char text[avsReportSize];
-    loadAvsText(nullptr, id, text, sizeof text);
-    return text;
-}
-
 std::string report(int level, int code, const char* message) {
     char text[avsReportSize];
     composeErrorReport(nullptr, level, code, message, text, sizeof text);
-    return text;
-}
-
-std::string tail(int level) {
-    char text[80];
-    snprintf(text, sizeof text, "\n\nAVSERR_%02i\nConsult the Zandolin documentation for details.", level);
     return text;
 }
 }  // namespace

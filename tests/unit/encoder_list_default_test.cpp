@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/encoder_list.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 
@@ -20,11 +21,9 @@ TEST(EncoderListDefault, MissingFilePromptCreatesOnlyOnYes) {
     boxes::answer(answerNo);
     EXPECT_FALSE(encoderFileMissingPrompt(dir.path().c_str(), nullptr));
     EXPECT_FALSE(dir.exists("encoder.ini"));
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].title, "Zandolin");
-    EXPECT_EQ(boxes::shown()[0].text,
-              "The file \" encoder.ini \" can not be read or is missing.\n\nClick Yes, and Zandolin "
-              "will make a new empty \" encoder.ini \" file.");
+    ASSERT_TRUE(onlyBox("The file \" encoder.ini \" can not be read or is missing.\n\nClick Yes, and Zandolin "
+                        "will make a new empty \" encoder.ini \" file.",
+                        "Zandolin"));
     EXPECT_EQ(boxes::shown()[0].flags & 0xF, unsigned(mbYesNo));
     boxes::answer(answerYes);
     EXPECT_TRUE(encoderFileMissingPrompt(dir.path().c_str(), nullptr));
@@ -34,7 +33,5 @@ TEST(EncoderListDefault, MissingFilePromptCreatesOnlyOnYes) {
 TEST(EncoderListDefault, UnwritableFolderShowsTheBox) {
     boxes::reset();
     EXPECT_FALSE(createDefaultEncoderFile("/nonexistent-folder-for-zandolin/", nullptr));
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, "error encoder.ini not open");
-    EXPECT_EQ(boxes::shown()[0].title, "Create Encoder Ini");
+    ASSERT_TRUE(onlyBox("error encoder.ini not open", "Create Encoder Ini"));
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/parameter_model.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 
 namespace {
@@ -86,9 +87,7 @@ TEST(ParameterModel, TooLongAValueStopsTheComposition) {
     m.field(0).value = std::string(258, 'x');
     EXPECT_EQ(m.compose(nullptr), composeTooLong);
     EXPECT_EQ(m.callText(), before);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, "The parameter string you are trying to use is larger than allowed.");
-    EXPECT_EQ(boxes::shown()[0].title, "Error: String Length");
+    ASSERT_TRUE(onlyBox("The parameter string you are trying to use is larger than allowed.", "Error: String Length"));
 }
 
 TEST(ParameterModel, ReadsBackAsManyItemsAsFields) {
@@ -107,10 +106,8 @@ TEST(ParameterModel, TooManyArgumentsFillNothing) {
     boxes::reset();
     ParameterModel m = opened("c[radius]i");
     EXPECT_EQ(m.readBack("a,1,2", "", nullptr), readBackTooMany);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text,
-              "sorry dude can't help ya\n\nYou be having more parameters than places to put them.");
-    EXPECT_EQ(boxes::shown()[0].title, "Filter Picker Popup");
+    ASSERT_TRUE(onlyBox("sorry dude can't help ya\n\nYou be having more parameters than places to put them.",
+                        "Filter Picker Popup"));
     EXPECT_FALSE(m.field(0).include);
     EXPECT_TRUE(m.field(0).value.empty());
 }

@@ -6,6 +6,7 @@
 
 #include "app/bounded_text.h"
 #include "storage/project_file.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 
@@ -21,10 +22,7 @@ protected:
         copyText(names.sourceScriptPath, "C:\\clips\\holiday.avs");
     }
     void expectOneBox(const char* text, const char* title) {
-        ASSERT_EQ(boxes::shown().size(), 1u);
-        EXPECT_EQ(boxes::shown()[0].text, text);
-        EXPECT_EQ(boxes::shown()[0].title, title);
-        EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk));
+        ASSERT_TRUE(onlyBox(text, title, mbOk));
         boxes::reset();
     }
     TempFolder dir;

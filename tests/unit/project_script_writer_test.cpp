@@ -5,6 +5,7 @@
 
 #include "scenes/project_script_writer.h"
 #include "scenes/row_entry.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 
@@ -27,10 +28,7 @@ protected:
     }
     int write() { return writeProjectScript(list, "C:\\clips\\holiday.avs", script.c_str()); }
     void expectOneBox(const std::string& text, const char* title) {
-        ASSERT_EQ(boxes::shown().size(), 1u);
-        EXPECT_EQ(boxes::shown()[0].text, text);
-        EXPECT_EQ(boxes::shown()[0].title, title);
-        EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk));
+        ASSERT_TRUE(onlyBox(text, title, mbOk));
         EXPECT_EQ(boxes::shown()[0].owner, list.owner);
         boxes::reset();
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "scenes/row_entry.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 
@@ -30,10 +31,7 @@ protected:
         return text;
     }
     void expectOneBox(const char* text, const char* title) {
-        ASSERT_EQ(boxes::shown().size(), 1u);
-        EXPECT_EQ(boxes::shown()[0].text, text);
-        EXPECT_EQ(boxes::shown()[0].title, title);
-        EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk));
+        ASSERT_TRUE(onlyBox(text, title, mbOk));
         EXPECT_EQ(boxes::shown()[0].owner, list.owner);
         boxes::reset();
     }

@@ -5,21 +5,11 @@
 #include "audio/audio_report.h"
 #include "audio/wave_format.h"
 #include "audio/wave_header.h"
+#include "support/pcm_format.h"
 
 namespace {
 std::string bytes(const unsigned char (&header)[waveHeaderSize]) {
     return std::string(reinterpret_cast<const char*>(header), waveHeaderSize);
-}
-
-WaveFormat pcm(uint16_t channels, uint32_t rate, uint16_t bits) {
-    WaveFormat f;
-    f.formatTag = 1;
-    f.channels = channels;
-    f.samplesPerSec = rate;
-    f.blockAlign = uint16_t(channels * bits / 8);
-    f.avgBytesPerSec = rate * f.blockAlign;
-    f.bitsPerSample = bits;
-    return f;
 }
 
 // A 40-byte extensible format block with the given sub-format tag.
@@ -36,42 +26,49 @@ int parse(const std::string& block, WaveFormat* f) {
 }
 }  // namespace
 
-TEST(WaveHeader, MonoEightBitOddLengthIsPaddedToEvenSize) {
-    unsigned char h[waveHeaderSize];
-    singleWaveHeader(h, pcm(1, 8000, 8), waveCodePcm, 7);
-    EXPECT_EQ(bytes(h), std::string("RIFF\x2C\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
-                                    "\x40\x1F\x00\x00\x40\x1F\x00\x00\x01\x00\x08\x00"
-                                    "data\x08\x00\x00\x00",
-                                    44));
-}
-
-TEST(WaveHeader, StereoSixteenBit) {
-    unsigned char h[waveHeaderSize];
-    singleWaveHeader(h, pcm(2, 44100, 16), waveCodePcm, 4000);
-    EXPECT_EQ(bytes(h), std::string("RIFF\xC4\x0F\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00"
-                                    "\x44\xAC\x00\x00\x10\xB1\x02\x00\x04\x00\x10\x00"
-                                    "data\xA0\x0F\x00\x00",
-                                    44));
+TEST(WaveHeader, Layouts) {
+    struct Case {
+        const char* name;
+        bool perChannel;
+        WaveFormat format;
+        uint64_t total;
+        std::string bytes;
+    } cases[] = {
+        {"odd 8-bit mono, padded to an even size", false, pcmFormat(1, 8000, 8), 7,
+         std::string("RIFF\x2C\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
+                     "\x40\x1F\x00\x00\x40\x1F\x00\x00\x01\x00\x08\x00"
+                     "data\x08\x00\x00\x00",
+                     44)},
+        {"16-bit stereo", false, pcmFormat(2, 44100, 16), 4000,
+         std::string("RIFF\xC4\x0F\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00"
+                     "\x44\xAC\x00\x00\x10\xB1\x02\x00\x04\x00\x10\x00"
+                     "data\xA0\x0F\x00\x00",
+                     44)},
+        // 1000 frames of 18 bytes: each mono file holds 3000 bytes.
+        {"one channel of 24-bit 5.1", true, pcmFormat(6, 48000, 24), 18000,
+         std::string("RIFF\xDC\x0B\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
+                     "\x80\xBB\x00\x00\x80\x32\x02\x00\x03\x00\x18\x00"
+                     "data\xB8\x0B\x00\x00",
+                     44)},
+    };
+    for (const Case& c : cases) {
+        unsigned char h[waveHeaderSize];
+        if (c.perChannel)
+            channelWaveHeader(h, c.format, waveCodePcm, c.total);
+        else
+            singleWaveHeader(h, c.format, waveCodePcm, c.total);
+        EXPECT_EQ(bytes(h), c.bytes) << c.name;
+    }
 }
 
 TEST(WaveHeader, SingleFileKeepsTheStreamsByteRateAndBlockAlign) {
-    WaveFormat f = pcm(2, 48000, 16);
+    WaveFormat f = pcmFormat(2, 48000, 16);
     f.avgBytesPerSec = 123456;
     f.blockAlign = 6;
     unsigned char h[waveHeaderSize];
     singleWaveHeader(h, f, waveCodePcm, 0);
     EXPECT_EQ(bytes(h).substr(28, 6), std::string("\x40\xE2\x01\x00\x06\x00", 6));
     EXPECT_EQ(bytes(h).substr(4, 4), std::string("\x24\x00\x00\x00", 4));
-}
-
-TEST(WaveHeader, SixChannelTwentyFourBitPerChannelFile) {
-    // 1000 frames of 18 bytes: each mono file holds 3000 bytes.
-    unsigned char h[waveHeaderSize];
-    channelWaveHeader(h, pcm(6, 48000, 24), waveCodePcm, 18000);
-    EXPECT_EQ(bytes(h), std::string("RIFF\xDC\x0B\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
-                                    "\x80\xBB\x00\x00\x80\x32\x02\x00\x03\x00\x18\x00"
-                                    "data\xB8\x0B\x00\x00",
-                                    44));
 }
 
 TEST(WaveFormatBlock, ExtensibleFloatIsWrittenAsCodeThreeWithSixteenByteFmt) {
@@ -142,14 +139,15 @@ TEST(WaveSizes, OneFileHoldsAtMostTheLargestDataSize) {
 TEST(AudioReport, FieldsInOrder) {
     char report[128];
     // 3 seconds and 5 frames of 16-bit stereo: 529,220 bytes, a 529,264-byte file.
-    formatAudioReport(report, sizeof report, pcm(2, 44100, 16), waveCodePcm, 44100 * 3 + 5, 529220);
+    formatAudioReport(report, sizeof report, pcmFormat(2, 44100, 16), waveCodePcm, 44100 * 3 + 5, 529220);
     EXPECT_STREQ(report, "2 1 16 44100 176400 3 529264");
-    formatAudioReport(report, sizeof report, pcm(6, 48000, 32), waveCodeFloat, 48000 * 5000, 48000ull * 5000 * 24);
+    formatAudioReport(report, sizeof report, pcmFormat(6, 48000, 32), waveCodeFloat, 48000 * 5000,
+                      48000ull * 5000 * 24);
     EXPECT_STREQ(report, "6 3 32 48000 1152000 5000 0");
     // Between 2 and 4 GB the size stays positive.
-    formatAudioReport(report, sizeof report, pcm(2, 48000, 16), waveCodePcm, 700000000, 2800000000ull);
+    formatAudioReport(report, sizeof report, pcmFormat(2, 48000, 16), waveCodePcm, 700000000, 2800000000ull);
     EXPECT_STREQ(report, "2 1 16 48000 192000 14583 2800000044");
-    formatAudioReport(report, sizeof report, pcm(1, 8000, 8), waveCodePcm, 4294967251u, 4294967251ull);
+    formatAudioReport(report, sizeof report, pcmFormat(1, 8000, 8), waveCodePcm, 4294967251u, 4294967251ull);
     EXPECT_STREQ(report, "1 1 8 8000 8000 536870 0");
 }
 

@@ -10,6 +10,7 @@
 
 #include "avisynth/avs_binding.h"
 #include "avisynth/avs_strings.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 #include "support/test_env.h"
@@ -84,9 +85,7 @@ TEST_F(AvsBindingWine, StringTableHoldsTheReportTexts) {
 
 TEST_F(AvsBindingWine, WithoutAvisynthDll) {
     binding.start(windows, program);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, entry(11201));
-    EXPECT_EQ(boxes::shown()[0].title, "No avisynth.dll");
+    ASSERT_TRUE(onlyBox(entry(11201), "No avisynth.dll"));
     EXPECT_EQ(boxes::shown()[0].owner, main);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(binding.errorLevel, 1);
@@ -150,33 +149,29 @@ TEST_F(AvsBindingWine, ScriptErrorNumberAndVersionReport) {
     ASSERT_TRUE(boxes::shown().empty());
 
     binding.showVersionDetails();
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].title, "AviSynth version details");
-    EXPECT_EQ(boxes::shown()[0].text, "AviSynth 2.57, build:Jan  1 2026 [00:00:00]\n\nSupport level = 2\n\nError "
-                                      "level:  0\n\nLast error reported:\nNone detected");
+    ASSERT_TRUE(onlyBox("AviSynth 2.57, build:Jan  1 2026 [00:00:00]\n\nSupport level = 2\n\nError "
+                        "level:  0\n\nLast error reported:\nNone detected",
+                        "AviSynth version details"));
 
     boxes::reset();
     folder.write("number.avs", "BlankClip()\r\n42\r\n");
     EXPECT_TRUE(binding.examineScript(folder.file("number.avs").c_str()));
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].title, "AviSynth Error \"Is Script a Clip\"");
-    EXPECT_EQ(boxes::shown()[0].text, "The script's return value was not an audio, video or av clip");
+    ASSERT_TRUE(onlyBox("The script's return value was not an audio, video or av clip",
+                        "AviSynth Error \"Is Script a Clip\""));
     EXPECT_STREQ(binding.clipReport, "No Data or Error information to display");
 
     boxes::reset();
     folder.write("bad.avs", "BlankClip(length=10 width=8)\r\n");
     EXPECT_FALSE(binding.examineScript(folder.file("bad.avs").c_str()));
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].title, "Error:  AviSynth Reports an Error");
-    EXPECT_EQ(boxes::shown()[0].text, entry(11211) + "Script error: expected a , or )\n(" + folder.file("bad.avs") +
-                                          ", line 1, column 20)\n\nAVSERR_11\nConsult the Zandolin documentation for "
-                                          "details.");
+    ASSERT_TRUE(onlyBox(
+            entry(11211) + "Script error: expected a , or )\n(" + folder.file("bad.avs") +
+                ", line 1, column 20)\n\nAVSERR_11\nConsult the Zandolin documentation for details.",
+            "Error:  AviSynth Reports an Error"));
 
     boxes::reset();
     binding.showVersionDetails();
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, "AviSynth 2.57, build:Jan  1 2026 [00:00:00]\n\nSupport level = 2\n\nError "
-                                      "level:  0\n\nLast error reported:\n" + binding.lastErrorText);
+    ASSERT_TRUE(onlyBoxSaying("AviSynth 2.57, build:Jan  1 2026 [00:00:00]\n\nSupport level = 2\n\nError "
+                              "level:  0\n\nLast error reported:\n" + binding.lastErrorText));
     EXPECT_EQ(binding.lastErrorText.substr(0, 43), "AviSynth reports an error in your script.\n\n");
 }
 

@@ -8,6 +8,7 @@
 #include "encoding/encode_script.h"
 #include "encoding/tool_launch.h"
 #include "support/encoder_file_text.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 #include "support/test_env.h"
@@ -69,10 +70,7 @@ TEST(ChildProcess, MissingProgramShowsTheFailureOnceAndReturnsAtOnce) {
     DWORD start = GetTickCount();
     EXPECT_FALSE(runAndWait(main.hwnd, "\"Z:\\no\\such\\folder\\encoder.exe\" -i \"a.avs\""));
     EXPECT_LT(GetTickCount() - start, 3000u);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, "Create External Process failed.");
-    EXPECT_EQ(boxes::shown()[0].title, "Launch Paired Encoder");
-    EXPECT_EQ(boxes::shown()[0].flags, unsigned(mbOk));
+    ASSERT_TRUE(onlyBox("Create External Process failed.", "Launch Paired Encoder", mbOk));
     EXPECT_EQ(boxes::shown()[0].owner, main.hwnd);
 }
 

@@ -6,6 +6,7 @@
 #include "editor/editor_startup.h"
 #include "editor/script_document.h"
 #include "editor/script_editor.h"
+#include "support/box_expect.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 #include "wine/editor_fixture.h"
@@ -167,9 +168,7 @@ TEST_F(EditorDocument, UnwritablePreviewSaysNotOpenAndStillTargetsIt) {
     doc.setModified();
     std::string folder = temp.file("missing\\");
     EXPECT_EQ(doc.writePreviewScript(window.main, folder.c_str(), "s.avs"), previewReady);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, "not open");
-    EXPECT_EQ(boxes::shown()[0].title, folder + "windat.avs");
+    ASSERT_TRUE(onlyBox("not open", folder + "windat.avs"));
     EXPECT_EQ(std::string(doc.previewTarget()), folder + "windat.avs");
 }
 
@@ -203,9 +202,7 @@ TEST_F(EditorDocument, StartupTextsAndCommandLineScript) {
     EXPECT_EQ(openCommandLineScript(doc, other.c_str(), source, window.main), commandLineIgnored);
     std::string missing = "\"" + temp.file("gone.avsi") + "\"";
     EXPECT_EQ(openCommandLineScript(doc, missing.c_str(), source, window.main), commandLineFailed);
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].text, "Unknow error while opening file");
-    EXPECT_EQ(boxes::shown()[0].title, "Open file");
+    ASSERT_TRUE(onlyBox("Unknow error while opening file", "Open file"));
     EXPECT_EQ(scriptEditor.text(), "Version()");
 }
 

@@ -9,6 +9,7 @@
 
 #include "audio/wave_export.h"
 #include "riff_media.h"
+#include "support/channel_samples.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 #include "viewer/clip_info.h"
@@ -39,14 +40,6 @@ std::string handlerSamples(const std::string& path) {
     AVIFileExit();
     return all;
 }
-
-std::string channelOf(const std::string& all, unsigned channels, unsigned width, unsigned c) {
-    std::string out;
-    for (size_t at = c * width; at < all.size(); at += channels * width) out += all.substr(at, width);
-    return out;
-}
-
-const char* const channelNames[6] = {"_FL.wav", "_FR.wav", "_C.wav", "_LFE.wav", "_SL.wav", "_SR.wav"};
 
 // COM keeps the handler's DLL loaded after the calls; unload it again so that later tests
 // find the process as it was.

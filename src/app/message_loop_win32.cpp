@@ -162,8 +162,10 @@ int runMessageLoop(AppState& app) {
     BOOL got;
     while ((got = GetMessageA(&m, nullptr, 0, 0)) != 0 && got != -1) {
         if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain)) {
-            if (!dragWindow(app)) continue;
-            continue;  // the messages of a drag are neither translated nor dispatched
+            // The messages of a drag are neither translated nor dispatched; a quit message
+            // that arrived during it is posted again for GetMessage.
+            dragWindow(app);
+            continue;
         }
         app.keyAskedForCommand = false;
         // 1. the open panel

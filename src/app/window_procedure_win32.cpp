@@ -13,7 +13,7 @@ constexpr int tabSelectionChanged = -551;  // TCN_SELCHANGE
 constexpr int editorStyleNeededCode = 2000;   // SCN_STYLENEEDED
 constexpr int editorCharacterAddedCode = 2001;  // SCN_CHARADDED
 
-void recordCommand(HWND window, WPARAM wParam, LPARAM lParam, bool& handled) {
+void recordCommand(WPARAM wParam, LPARAM lParam, bool& handled) {
     ShellEvents& e = shellEvents;
     const unsigned id = LOWORD(wParam);
     const unsigned notification = HIWORD(wParam);
@@ -50,7 +50,6 @@ void recordCommand(HWND window, WPARAM wParam, LPARAM lParam, bool& handled) {
     case 768: e.editChanged = 1; e.eventSender = sender; break;
     default: break;
     }
-    (void)window;
 }
 
 void recordTimer(WPARAM id) {
@@ -117,7 +116,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         ShowWindow(window, SW_RESTORE);
         return 0;
     case WM_PAINT: e.paint = 1; break;
-    case WM_COMMAND: recordCommand(window, wParam, lParam, handled); break;
+    case WM_COMMAND: recordCommand(wParam, lParam, handled); break;
     case WM_HSCROLL: {
         HWND control = reinterpret_cast<HWND>(lParam);
         if (control == windowTable.handle[winTrackbar] && !e.horizontalScroll) {

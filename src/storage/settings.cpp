@@ -1,6 +1,5 @@
 #include "storage/settings.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -25,7 +24,6 @@ int scanInts(const char* text, int* out, int count) {
     const char* p = text;
     while (got < count) {
         char* end = nullptr;
-        errno = 0;
         long long v = strtoll(p, &end, 0);
         if (end == p) break;
         if (v > INT_MAX) v = INT_MAX;
@@ -34,6 +32,14 @@ int scanInts(const char* text, int* out, int count) {
         p = end;
     }
     return got;
+}
+
+// Every rewrite of the settings file goes through "temp.ini" in the program folder.
+bool openSettingsRewrite(const Settings& s, FileRewrite& file) {
+    char temp[300], target[300];
+    settingsPath(s, "temp.ini", temp, sizeof temp);
+    settingsPath(s, "zandolin.ini", target, sizeof target);
+    return file.open(temp, target);
 }
 
 bool atEnd(FILE* f) {
@@ -197,11 +203,8 @@ int readPresets(Settings& s) {
 }
 
 bool writePresets(const Settings& s) {
-    char temp[300], target[300];
-    settingsPath(s, "temp.ini", temp, sizeof temp);
-    settingsPath(s, "zandolin.ini", target, sizeof target);
     FileRewrite file;
-    if (!file.open(temp, target)) {
+    if (!openSettingsRewrite(s, file)) {
         showMessageBox(s.owner, "Could not open zandolin.ini", "writePresets", mbOk);
         return false;
     }
@@ -246,11 +249,8 @@ bool writePresets(const Settings& s) {
 }
 
 bool createDefaultSettingsFile(const Settings& s) {
-    char temp[300], target[300];
-    settingsPath(s, "temp.ini", temp, sizeof temp);
-    settingsPath(s, "zandolin.ini", target, sizeof target);
     FileRewrite file;
-    if (!file.open(temp, target) || !writeDefaultLayout(file.stream()) || !file.commit()) {
+    if (!openSettingsRewrite(s, file) || !writeDefaultLayout(file.stream()) || !file.commit()) {
         file.abandon();
         showMessageBox(s.owner, "error zandolin.ini not open", "Zandolin Ini", mbOk);
         return false;
@@ -259,12 +259,11 @@ bool createDefaultSettingsFile(const Settings& s) {
 }
 
 bool replaceToolButtonLines(const Settings& s) {
-    char temp[300], target[300];
-    settingsPath(s, "temp.ini", temp, sizeof temp);
+    char target[300];
     settingsPath(s, "zandolin.ini", target, sizeof target);
     FILE* in = openForReading(target);
     FileRewrite file;
-    if (!in || !file.open(temp, target)) {
+    if (!in || !openSettingsRewrite(s, file)) {
         if (in) fclose(in);
         showMessageBox(s.owner, "Could not open zandolin.ini", "writePresets", mbOk);
         return false;

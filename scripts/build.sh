@@ -15,6 +15,11 @@ for config in "${configs[@]}"; do
     win) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake") ;;
     *) echo "build: unknown configuration $config" >&2; exit 2 ;;
   esac
+  # ccache lets several checkouts of the tree share their compiled objects.
+  if command -v ccache >/dev/null; then
+    args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$root")}" CCACHE_NOHASHDIR=1
+  fi
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja "${args[@]}" >/dev/null
   fi

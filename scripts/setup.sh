@@ -15,7 +15,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth x11-utils imagemagick
   clang libclang-rt-14-dev
-  dpkg-dev
+  dpkg-dev ccache
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/app_state_win32.h"
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "app/message_loop_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"

@@ -3,7 +3,7 @@
 // the common dialogs, the panel host and the player. Their fields grow with their subsystems.
 #include <cstdint>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 constexpr int popupMenuCount = 6;
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "app/shell_events.h"
 #include "editor/editor_events_win32.h"
 #include "editor/editor_setup.h"

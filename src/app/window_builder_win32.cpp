@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "app/window_table.h"
 
 namespace {

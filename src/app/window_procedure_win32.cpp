@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/window_builder_win32.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Every window of the main window has a fixed position in this table; the position is the
 // window's identity everywhere (child controls carry no control ids).
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 constexpr int windowCount = 64;
 

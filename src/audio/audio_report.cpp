@@ -1,6 +1,6 @@
 #include "audio/audio_report.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "audio/wave_header.h"
 
 const char* const audioReportNoFile = "0 0 0 0 0 0 1";

@@ -1,7 +1,7 @@
 #pragma once
 // Saving a script's audio as WAV, read through AVIFile (which hands .avs scripts to
 // AviSynth's file handler). Runs on the user-interface thread and blocks it.
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "audio/avi_clip.h"
 #include "audio/wave_export_plan.h"
 #include "audio/wave_writer.h"

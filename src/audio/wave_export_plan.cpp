@@ -1,6 +1,6 @@
 #include "audio/wave_export_plan.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "audio/audio_report.h"
 #include "audio/avifile_codes.h"
 #include "audio/wave_header.h"

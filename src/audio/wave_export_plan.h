@@ -4,7 +4,7 @@
 // facts into the clip record and then asks here what to do.
 #include <cstdint>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "audio/avi_clip.h"
 
 enum ExportMode { exportModeSingle = 0, exportModeReport = 1, exportModeChannels = 2 };

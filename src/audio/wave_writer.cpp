@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "audio/channel_split.h"
 #include "audio/wave_header.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 const char* const waveCreateFailedText = "Could not create the wave file\n\n%s";
 const char* const waveReadFailedText =

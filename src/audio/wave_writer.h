@@ -4,7 +4,7 @@
 // and how the progress bar and pause button are reached is the caller's business.
 #include <cstdint>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "audio/wave_format.h"
 
 // Audio is read in blocks of at most this many bytes.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/avs_calls.h"
 #include "avisynth/avs_error_report.h"
 #include "avisynth/avs_version.h"

@@ -1,6 +1,6 @@
 #include "avisynth/avs_calls.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 namespace {
 void note(char* message, size_t messageSize, const char* format, const char* name) {

@@ -1,6 +1,6 @@
 #include "avisynth/avs_error_report.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/avs_calls.h"
 #include "avisynth/avs_string_table.h"
 

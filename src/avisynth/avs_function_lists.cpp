@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/avs_binding.h"
 #include "avisynth/avs_calls.h"
 #include "avisynth/avs_version.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The loaded avisynth.dll: the library holder and the table of C interface calls resolved
 // from it.
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "avisynth/avs_c_api.h"
 
 // Holds the module handle of avisynth.dll for the whole run. The destructor frees the

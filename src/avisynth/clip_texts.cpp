@@ -1,6 +1,6 @@
 #include "avisynth/clip_texts.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/avs_version.h"
 
 namespace {

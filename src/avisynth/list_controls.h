@@ -3,7 +3,7 @@
 // data) and the editor that receives the listing.
 #include <cstddef>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 // Adds a name; returns the index where the sorted list put it, or -1.
 int comboAddItem(WindowHandle combo, const char* text);

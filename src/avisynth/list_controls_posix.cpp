@@ -1,6 +1,6 @@
 #include <strings.h>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/list_controls.h"
 #include "avisynth/native_controls.h"
 

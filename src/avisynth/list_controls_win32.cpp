@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/list_controls.h"
 
 namespace {

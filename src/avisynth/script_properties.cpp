@@ -2,7 +2,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "avisynth/avs_binding.h"
 #include "avisynth/avs_calls.h"
 #include "avisynth/avs_version.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 void formatDocPage(char* out, size_t cap, const char* docFolder, const char* name, bool plugin) {
     formatText(out, cap, plugin ? "%s\\externalfilters\\%s.htm" : "%s\\corefilters\\%s.htm",

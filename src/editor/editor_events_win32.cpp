@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "app/window_table.h"
 #include "editor/editor_assist.h"
 #include "editor/script_editor.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The editor's share of start-up: the tip texts and the script named on the command line.
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "editor/script_document.h"
 #include "editor/source_path.h"
 

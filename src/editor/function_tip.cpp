@@ -1,6 +1,6 @@
 #include "editor/function_tip.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "editor/script_editor.h"
 
 bool checkTypedCharacter(FunctionTip& tip, int ch, const FunctionNameTable& names) {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
-#include "app/message_box.h"
+#include "base/bounded_text.h"
+#include "base/message_box.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "editor/script_editor.h"
 #include "editor/source_path.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 void ScriptDocument::setProgramFolder(const char* folder) { copyText(program, folder); }
 

@@ -3,7 +3,7 @@
 // state and its prompt, and the preview script "windat.avs".
 #include <cstddef>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 constexpr size_t previewPathSize = 270;
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 const char* fileTitleOf(const char* path) {
     if (!path) return "";

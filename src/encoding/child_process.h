@@ -1,6 +1,6 @@
 #pragma once
 // Starting an external program (an encoder or a tool) and waiting for its end.
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 // Runs a complete, already quoted command line as a child process and blocks until it has
 // ended. When it cannot be started, "Create External Process failed." is shown, owned by

@@ -1,7 +1,7 @@
 #pragma once
 // What an encode click runs: the default encoder of the encoder list, its paired audio
 // encoder, and their command lines. Built here; started by encodeScript.
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "encoding/command_template.h"
 #include "storage/encoder_entry.h"
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "encoding/command_template.h"
 
 namespace {

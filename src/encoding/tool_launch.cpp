@@ -1,7 +1,7 @@
 #include "encoding/tool_launch.h"
 
 #include "encoding/command_template.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 int checkToolLaunch(const ToolLaunchRequest& request, bool* launchMarker) {
     bool marker = false;

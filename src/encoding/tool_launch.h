@@ -2,7 +2,7 @@
 // Starting the program of a tool button.
 #include <cstddef>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 // What launchTool needs to know of the clicked button and the application state.
 struct ToolLaunchRequest {

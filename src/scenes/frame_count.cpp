@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "scenes/row_file.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 long long rowFrames(const SceneRow& row) {
     long long start = 0, end = 0;

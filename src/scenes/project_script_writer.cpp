@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "scenes/row_file.h"
 #include "scenes/scene_row.h"
 #include "scenes/shown_rows.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // own frame range ("pass1.tdt"), pass two shortens the neighbouring scenes ("pass2.tdt"), pass
 // three writes the script. Intermediate lines read "%02i %s %i %i %i": number, transition ("-"
 // for none), transition frames (0 for none), start, end.
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "scenes/scene_list.h"
 
 enum ScriptWriteResult {

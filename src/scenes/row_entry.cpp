@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "scenes/row_file.h"
 #include "scenes/scene_row.h"
 #include "scenes/shown_rows.h"

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/bounded_text.h"
-#include "storage/line_file.h"
+#include "base/bounded_text.h"
+#include "base/line_file.h"
 
 bool folderFilePath(char* out, size_t cap, const char* folder, const char* name) {
     if (!out || cap == 0) return false;

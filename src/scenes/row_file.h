@@ -4,7 +4,7 @@
 // the row file in one step when it is complete.
 #include <cstddef>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "scenes/scene_row.h"
 
 enum RowRewriteMode { rewriteDelete = 0, rewriteReplace = 1, rewriteInsert = 2 };

@@ -1,7 +1,7 @@
 #pragma once
 // The scene list display record: what the Video Editor knows about the rows between repaints.
 // The rows themselves live only in the row data file.
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 enum EntryMode { entryAdding = 0, entryEditing = 1, entryInserting = 2 };
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 static bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';

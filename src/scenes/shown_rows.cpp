@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "scenes/frame_count.h"
 #include "scenes/row_file.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 void recountRows(SceneListDisplay& list) { list.rowCount = countRows(list.programFolder); }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 size_t formatEncoderFileLine(char* out, size_t cap, const char* description, int colourSpace,
                              bool saveWave, const char* pairedEncoder) {

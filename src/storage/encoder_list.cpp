@@ -1,7 +1,7 @@
 #include "storage/encoder_list.h"
 
-#include "app/bounded_text.h"
-#include "storage/line_file.h"
+#include "base/bounded_text.h"
+#include "base/line_file.h"
 #include "storage/encoder_list_lines.h"
 
 #include <cstdlib>

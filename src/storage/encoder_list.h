@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "storage/encoder_entry.h"
 
 // Writes the layout of a new file: no entries, default encoder "00".

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "storage/encoder_list.h"
 #include "storage/encoder_list_lines.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 namespace {
 struct FolderPaths {

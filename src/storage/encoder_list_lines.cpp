@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "storage/encoder_entry.h"
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 namespace {
 void scanEntries(EncoderFileLines* file) {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/bounded_text.h"
-#include "storage/line_file.h"
+#include "base/bounded_text.h"
+#include "base/line_file.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 //   End Project File
 #include <cstddef>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 // The project's names as the shell keeps them: each path with its file title.
 struct ProjectNames {

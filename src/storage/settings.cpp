@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/bounded_text.h"
-#include "storage/line_file.h"
+#include "base/bounded_text.h"
+#include "base/line_file.h"
 
 namespace {
 

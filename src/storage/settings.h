@@ -1,6 +1,6 @@
 #pragma once
 // The settings file "zandolin.ini" in the program folder and the record it is read into.
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 constexpr int toolButtonCount = 6;
 

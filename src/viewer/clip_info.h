@@ -2,7 +2,7 @@
 // Reading a media file's or script's streams through AVIFile: the "Media Clip Properties"
 // report, or quietly the clip size, frame rate and the video stream's pixel-format code
 // (clip.handlerCode) that the encoder's colour-space test compares.
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "audio/avi_clip.h"
 
 // report true shows the report owned by owner; false only fills the clip fields.

@@ -1,6 +1,6 @@
 #include "viewer/clip_report.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "audio/avifile_codes.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 #include "audio/avi_clip.h"
 
 struct ClipFacts {

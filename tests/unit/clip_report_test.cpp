@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "audio/avifile_codes.h"
 #include "support/box_expect.h"
 #include "support/message_box_recorder.h"

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/bounded_text.h"
-#include "storage/line_file.h"
+#include "base/bounded_text.h"
+#include "base/line_file.h"
 #include "support/temp_folder.h"
 
 TEST(BoundedText, CopyAppendAndFormatCutWhatDoesNotFit) {

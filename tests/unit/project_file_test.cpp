@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "storage/project_file.h"
 #include "support/box_expect.h"
 #include "support/message_box_recorder.h"

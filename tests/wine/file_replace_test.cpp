@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "storage/line_file.h"
+#include "base/line_file.h"
 #include "support/temp_folder.h"
 
 // On Windows a rename onto an existing file fails; the rewrite must still replace it.

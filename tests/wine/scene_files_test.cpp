@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "scenes/project_script_writer.h"
 #include "scenes/row_entry.h"
 #include "storage/project_file.h"

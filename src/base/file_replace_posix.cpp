@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 // rename() replaces the target atomically on POSIX file systems.
 bool replaceFile(const char* source, const char* target) {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
 bool replaceFile(const char* source, const char* target) {
     if (!source || !target) return false;

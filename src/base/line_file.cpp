@@ -1,6 +1,6 @@
-#include "storage/line_file.h"
+#include "base/line_file.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 FILE* openForReading(const char* path) { return path ? fopen(path, "rb") : nullptr; }
 FILE* openForWriting(const char* path) { return path ? fopen(path, "wb") : nullptr; }

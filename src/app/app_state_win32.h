@@ -9,8 +9,10 @@
 #include "app/window_table.h"
 #include "audio/avi_clip.h"
 #include "avisynth/avs_binding.h"
+#include "dialogs/panel_host_win32.h"
 #include "editor/script_document.h"
 #include "scenes/scene_list.h"
+#include "viewer/media_player_win32.h"
 
 enum PanelKind {
     panelNone = 0,

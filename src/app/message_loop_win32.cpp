@@ -44,9 +44,9 @@ void panelKeyFilter(AppState& app) {
     char name[32] = {};
     GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
     HWND button = nullptr;
-    if (strcmp(name, "Esc") == 0) button = static_cast<HWND>(app.panelHost.cancelButton);
+    if (strcmp(name, "Esc") == 0) button = app.panelHost.cancelButton;
     else if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0)
-        button = static_cast<HWND>(app.panelHost.okButton);
+        button = app.panelHost.okButton;
     if (button) SendMessageA(button, BM_CLICK, 0, 0);
 }
 

@@ -105,4 +105,4 @@ int offerToSaveScript(AppState& app) {
     return answerYes;
 }
 
-void closePlayer(AppState&) {}
+void closePlayer(AppState& app) { app.player.closePlayer(); }

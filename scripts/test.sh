@@ -55,6 +55,8 @@ for exe in build/asan/fuzz_replay_*; do
 done
 
 "$root/scripts/register-standin.sh" || exit 1
+"$root/scripts/make-test-media.sh" "$root/build/test-media" || exit 1
+export ZANDOLIN_MEDIA="$root/build/test-media"
 start_xvfb || exit 1
 trap stop_xvfb EXIT
 export ZANDOLIN_ROOT="$root"

@@ -65,8 +65,23 @@ void release(T*& p) {
     p = nullptr;
 }
 
-// A media file's frame through a decoding graph that ends in a sample grabber taking RGB24.
-GrabResult grabThroughGraph(const wchar_t* widePath, long long position, long long stop, const char* bitmapPath) {
+IPin* pinOf(IBaseFilter* filter, PIN_DIRECTION wanted) {
+    IEnumPins* pins = nullptr;
+    IPin* pin = nullptr;
+    if (FAILED(filter->EnumPins(&pins))) return nullptr;
+    while (pins->Next(1, &pin, nullptr) == S_OK) {
+        PIN_DIRECTION dir;
+        if (SUCCEEDED(pin->QueryDirection(&dir)) && dir == wanted) break;
+        pin->Release();
+        pin = nullptr;
+    }
+    pins->Release();
+    return pin;
+}
+
+// A media file's frame through a decoding graph that ends in a sample grabber taking RGB.
+GrabResult grabThroughGraph(const wchar_t* widePath, long long position, long long stop, const char* bitmapPath,
+                            const GUID& subtype, PixelLayout layout) {
     IGraphBuilder* graph = nullptr;
     IBaseFilter* grabberFilter = nullptr;
     IBaseFilter* nullRenderer = nullptr;
@@ -87,25 +102,41 @@ GrabResult grabThroughGraph(const wchar_t* widePath, long long position, long lo
         if (!grabber) break;
         AM_MEDIA_TYPE want{};
         want.majortype = MEDIATYPE_Video;
-        want.subtype = MEDIASUBTYPE_RGB24;
+        want.subtype = subtype;
         grabber->SetMediaType(&want);
         grabber->SetBufferSamples(TRUE);
         grabber->SetOneShot(FALSE);
+        // The grabber is the only filter in the graph while the file renders, so the video goes
+        // through it; the renderer the graph then puts behind it gives way to a null renderer.
         graph->AddFilter(grabberFilter, L"Grabber");
-        graph->AddFilter(nullRenderer, L"Null Renderer");
         IBaseFilter* source = nullptr;
         if (FAILED(graph->AddSourceFilter(widePath, widePath, &source))) break;
         IEnumPins* pins = nullptr;
         IPin* pin = nullptr;
         source->EnumPins(&pins);
-        bool rendered = false;
         while (pins && pins->Next(1, &pin, nullptr) == S_OK) {
-            rendered = SUCCEEDED(graph->Render(pin)) || rendered;
+            graph->Render(pin);
             pin->Release();
         }
         release(pins);
         release(source);
-        if (!rendered) break;
+        IPin* out = pinOf(grabberFilter, PINDIR_OUTPUT);
+        IPin* peer = nullptr;
+        if (out && SUCCEEDED(out->ConnectedTo(&peer)) && peer) {
+            PIN_INFO info{};
+            peer->QueryPinInfo(&info);
+            if (info.pFilter) {
+                graph->RemoveFilter(info.pFilter);
+                info.pFilter->Release();
+            }
+            peer->Release();
+        }
+        graph->AddFilter(nullRenderer, L"Null Renderer");
+        IPin* in = pinOf(nullRenderer, PINDIR_INPUT);
+        bool joined = out && in && SUCCEEDED(graph->ConnectDirect(out, in, nullptr));
+        release(out);
+        release(in);
+        if (!joined) break;
         AM_MEDIA_TYPE got{};
         if (FAILED(grabber->GetConnectedMediaType(&got))) break;
         int width = 0, height = 0;
@@ -129,8 +160,8 @@ GrabResult grabThroughGraph(const wchar_t* widePath, long long position, long lo
         if (FAILED(grabber->GetCurrentBuffer(&size, nullptr)) || size <= 0) break;
         std::vector<uint8_t> pixels(static_cast<size_t>(size));
         if (FAILED(grabber->GetCurrentBuffer(&size, reinterpret_cast<long*>(pixels.data())))) break;
-        if (pixels.size() < layoutFrameBytes(layoutRgb24, width, height)) break;
-        result = writeFile(bitmapPath, frameToBitmapFile(layoutRgb24, pixels.data(), width, height));
+        if (pixels.size() < layoutFrameBytes(layout, width, height)) break;
+        result = writeFile(bitmapPath, frameToBitmapFile(layout, pixels.data(), width, height));
         control->Stop();
     } while (false);
     release(seeking);
@@ -179,8 +210,13 @@ bool MediaPlayer::grabFrame(long long frame, const char* bitmapPath) {
     SysFreeString(file);
     detector->Release();
     if (result == grabUnavailable) result = grabThroughAviFile(mediaPath_, frame, name);
+    // Decoders offer RGB32 more often than RGB24.
     if (result == grabUnavailable)
-        result = grabThroughGraph(widePath_, frameToPosition(frame, duration100ns_), stop_, name);
+        result = grabThroughGraph(widePath_, frameToPosition(frame, duration100ns_), stop_, name, MEDIASUBTYPE_RGB32,
+                                  layoutRgb32);
+    if (result == grabUnavailable)
+        result = grabThroughGraph(widePath_, frameToPosition(frame, duration100ns_), stop_, name, MEDIASUBTYPE_RGB24,
+                                  layoutRgb24);
     if (result == grabWriteFailed) {
         char text[400];
         formatText(text, sizeof text, "The frame could not be written to\n%s", name);

@@ -43,6 +43,11 @@ DialogFilter generalDialogFilter(const char* key, size_t length) {
     if (strcmp(key, "Image") == 0) return pairs(imagePairs);
     if (strcmp(key, "tool") == 0) return pairs(toolPairs);
     if (strcmp(key, "Insert") == 0) return pairs(sourcePairs);
+    // A text with no zero byte inside is one entry with an empty pattern.
+    if (strlen(key) >= length) {
+        const char* entry[2] = {key, ""};
+        return filterFromPairs(entry, 2);
+    }
     // A complete list is used as given; it is copied up to its double zero, bounded.
     DialogFilter f;
     size_t n = length < sizeof f.text - 2 ? length : sizeof f.text - 2;

@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
@@ -111,31 +112,6 @@ void phaseTranslate(AppState& app) {
 }
 
 }  // namespace
-
-void closePanel(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (app.panelKind == panelFilterGraphList) {
-        HWND list = windowAt(winFilterGraphList);
-        SetParent(list, windowAt(winMain));
-        ShowWindow(list, SW_HIDE);
-    }
-    app.panelStep = 0;
-    app.panelKind = panelNone;
-    app.panelOpen = false;
-    if (app.panelWindow) {
-        e.panelBeingDestroyed = 1;
-        DestroyWindow(app.panelWindow);
-        e.panelBeingDestroyed = 0;
-        app.panelWindow = nullptr;
-    }
-    app.panelHost.okButton = nullptr;
-    app.panelHost.cancelButton = nullptr;
-    e.editChanged = 0;
-    e.buttonClicked = 0;
-    app.views.filterListActive = false;
-    updateStatusBar(app);
-    SetFocus(app.views.currentView == viewScriptEditor ? windowAt(winEditor) : windowAt(winVideo));
-}
 
 void shutdownOnClose(AppState& app) {
     if (app.scriptModified) {

@@ -21,6 +21,8 @@ void handleSaveWavePanel(AppState&) {}
 void handleFilterListPanel(AppState&) {}
 void handleAboutPanel(AppState&) {}
 void handleScenePreviewPanel(AppState&) {}
+void releaseScenePreviewPanel(AppState&) {}
+void releaseAboutPanel(AppState&) {}
 void handleCompressorPanel(AppState&) {}
 void runEncodeClick(AppState&) {}
 void launchToolButton(AppState&, int, const char*) {}

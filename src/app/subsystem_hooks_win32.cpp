@@ -60,8 +60,6 @@ bool openCommandLineScript(AppState& app) {
     return true;
 }
 
-void runPanelHandler(AppState&) {}
-
 void handleControlEvents(AppState&) {
     // No control handler consumes these yet; clear them so they do not pile up.
     ShellEvents& e = shellEvents;

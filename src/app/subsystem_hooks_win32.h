@@ -23,7 +23,6 @@ void loadStartupTexts(AppState& app);
 bool openCommandLineScript(AppState& app);
 
 // Loop phases.
-void runPanelHandler(AppState& app);
 void handleControlEvents(AppState& app);
 void handleKeys(AppState& app);
 void handleRightClickAndCommand(AppState& app);

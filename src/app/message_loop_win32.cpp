@@ -137,7 +137,8 @@ int runMessageLoop(AppState& app) {
     MSG& m = app.currentMessage;
     BOOL got;
     while ((got = GetMessageA(&m, nullptr, 0, 0)) != 0 && got != -1) {
-        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain)) {
+        // An open panel sits over the main window, so the window stays where it is.
+        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain) && !app.panelOpen) {
             // The messages of a drag are neither translated nor dispatched; a quit message
             // that arrived during it is posted again for GetMessage.
             dragWindow(app);
@@ -146,10 +147,11 @@ int runMessageLoop(AppState& app) {
         app.keyAskedForCommand = false;
         // 1. the open panel
         phasePanel(app);
-        // 2. event flags
-        if (!app.panelOpen) phaseEventFlags(app);
-        // 3. keys read from the message itself
-        handleKeys(app);
+        // 2. event flags; with a panel open only the timers and the player go on
+        if (app.panelOpen) runTimersAndPlayer(app);
+        else phaseEventFlags(app);
+        // 3. keys read from the message itself; a panel takes its keys through its key filter
+        if (!app.panelOpen) handleKeys(app);
         // 4. right-click and pending command
         if (wantsCommandPhase(app) && !app.panelOpen) handleRightClickAndCommand(app);
         app.menus.pendingCommand = 0;

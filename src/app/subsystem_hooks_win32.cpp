@@ -71,6 +71,17 @@ void handleControlEvents(AppState&) {
     e.accelerator1550 = e.accelerator1580 = e.accelerator1582 = e.accelerator1584 = e.accelerator1586 = 0;
 }
 
+void runTimersAndPlayer(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (e.timer2225) {
+        e.timer2225 = 0;
+        app.player.onPropertyFrameTimer();
+    }
+    // Nothing else acts on these yet; clear them so a long panel session does not leave
+    // stale ticks for the main handlers.
+    e.timer86522 = e.timer12522 = e.timer222 = e.timer25552 = 0;
+}
+
 void handleKeys(AppState&) {}
 void handleRightClickAndCommand(AppState&) {}
 void showFilterTip(AppState&) { onTipTimer(); }

@@ -24,6 +24,8 @@ bool openCommandLineScript(AppState& app);
 
 // Loop phases.
 void handleControlEvents(AppState& app);
+// Phase 2 while a panel is open: the timers and the player flags, nothing else.
+void runTimersAndPlayer(AppState& app);
 void handleKeys(AppState& app);
 void handleRightClickAndCommand(AppState& app);
 void showFilterTip(AppState& app);

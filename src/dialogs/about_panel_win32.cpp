@@ -36,7 +36,9 @@ struct GroupLine {
 
 void makeGroup(PanelHost& host, const char* title, int x, int y, const GroupLine (&lines)[3]) {
     host.createGroupBox(title, x, y, 320, 105);
-    for (const GroupLine& line : lines) host.createStaticText(line.text, x + line.x, y + line.y, line.width, 25);
+    // The dialog font keeps the longer version lines on one line.
+    for (const GroupLine& line : lines)
+        useDialogFont(host, host.createStaticText(line.text, x + line.x, y + line.y, line.width, 25));
 }
 
 }  // namespace
@@ -54,8 +56,8 @@ void openAboutPanel(AppState& app) {
     char programLine[96];
     formatText(programLine, sizeof programLine, "version:  %s", programVersion);
     const GroupLine programLines[3] = {{programLine, 15, 25, 280},
-                                       {"AviSynth script editor and scene cutter", 50, 50, 260},
-                                       {"Free software: see License and Terms of Use", 20, 75, 290}};
+                                       {"Script editor and scene cutter", 50, 50, 260},
+                                       {"Free software, see License and Terms", 20, 75, 290}};
     makeGroup(host, "Zandolin", 15, 10, programLines);
 
     char editorVersion[32];
@@ -63,8 +65,8 @@ void openAboutPanel(AppState& app) {
     char editorLine[64];
     editorVersionLine(editorLine, sizeof editorLine, editorVersion);
     const GroupLine editorLines[3] = {{editorLine, 55, 25, 230},
-                                      {"The editing component of the Scintilla project", 40, 50, 270},
-                                      {"used under its own licence, see Scintilla-License.txt", 20, 75, 295}};
+                                      {"Editing component: the Scintilla project", 40, 50, 270},
+                                      {"under its own licence (Scintilla-License.txt)", 20, 75, 295}};
     makeGroup(host, "Script Editor for Zandolin", 15, 120, editorLines);
 
     const char* avsText = app.avisynth.versionString;
@@ -72,7 +74,7 @@ void openAboutPanel(AppState& app) {
     if (avsText[0]) aviSynthVersionLine(avsLine, sizeof avsLine, avsText);
     else copyText(avsLine, "AviSynth Installation / avsi Error");
     const GroupLine avsLines[3] = {{avsLine, 18, 25, avsText[0] ? 285 : 260},
-                                   {"The frame server of the AviSynth project,", 18, 50, 285},
+                                   {"Frame server of the AviSynth project", 18, 50, 285},
                                    {"GNU General Public License", 75, 75, 230}};
     makeGroup(host, "AviSynth", 15, 230, avsLines);
 

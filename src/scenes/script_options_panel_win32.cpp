@@ -15,16 +15,17 @@ void openScriptOptionsPanel(AppState& app) {
     ScriptOptionsLayout l = scriptOptionsLayout(w, h);
     host.createCancelButton(l.cancel.x, l.cancel.y, l.cancel.width, l.cancel.height);
     host.createOkButton(l.ok.x, l.ok.y, l.ok.width, l.ok.height);
-    host.createStaticText("Zandolin must join together the clips created with the\nScene Editor.  You may use "
+    // The dialog font keeps the three lines of the explanation inside their 50 pixels.
+    useDialogFont(host, host.createStaticText("Zandolin must join together the clips created with the\nScene Editor.  You may use "
                           "AlignedSplice or UnAlignedSplice,\nplease select one.",
-                          l.explanation.x, l.explanation.y, l.explanation.width, l.explanation.height);
+                          l.explanation.x, l.explanation.y, l.explanation.width, l.explanation.height));
     host.panelControls[plusPlusSlot] =
         host.createRadioOne("++", l.plusPlus.x, l.plusPlus.y, l.plusPlus.width, l.plusPlus.height);
     host.panelControls[plusSlot] = host.createRadioTwo("+", l.plus.x, l.plus.y, l.plus.width, l.plus.height);
-    host.createStaticText("AlignedSplice", l.alignedLabel.x, l.alignedLabel.y, l.alignedLabel.width,
-                          l.alignedLabel.height);
-    host.createStaticText("UnAlignedSplice", l.unalignedLabel.x, l.unalignedLabel.y, l.unalignedLabel.width,
-                          l.unalignedLabel.height);
+    useDialogFont(host, host.createStaticText("AlignedSplice", l.alignedLabel.x, l.alignedLabel.y,
+                                              l.alignedLabel.width, l.alignedLabel.height));
+    useDialogFont(host, host.createStaticText("UnAlignedSplice", l.unalignedLabel.x, l.unalignedLabel.y,
+                                              l.unalignedLabel.width, l.unalignedLabel.height));
     HWND checked = host.panelControls[spliceShowsPlusPlus(host.spliceChoice) ? plusPlusSlot : plusSlot];
     if (checked) SendMessageA(checked, BM_SETCHECK, BST_CHECKED, 0);
     showPanel(app);

@@ -27,8 +27,6 @@ void buildEditorFont(AppState& app) {
     copyText(app.fileDialogs.fontFace, app.views.fontFace);
 }
 
-void prepareSceneList(AppState&) {}
-
 void applyEditorOptions(AppState& app) {
     EditorLook look;
     look.fontName = app.fileDialogs.fontFace;
@@ -61,17 +59,6 @@ bool openCommandLineScript(AppState& app) {
 }
 
 void runPanelHandler(AppState&) {}
-
-void handleControlEvents(AppState&) {
-    // No control handler consumes these yet; clear them so they do not pile up.
-    ShellEvents& e = shellEvents;
-    e.buttonClicked = e.selectionChange = e.doubleClick = 0;
-    e.notification3 = e.notification6 = e.closeUp = e.selectEndOk = e.editChanged = 0;
-    e.horizontalScroll = e.lineUp = e.lineDown = e.pageUp = e.pageDown = e.thumbPosition = e.thumbTrack = 0;
-    e.timer86522 = e.timer12522 = e.timer222 = e.timer2225 = e.timer25552 = 0;
-    e.fileDropped = e.tabChanged = e.toolbarCommand = e.statusRefresh = 0;
-    e.accelerator1550 = e.accelerator1580 = e.accelerator1582 = e.accelerator1584 = e.accelerator1586 = 0;
-}
 
 void handleKeys(AppState&) {}
 void handleRightClickAndCommand(AppState&) {}

@@ -47,6 +47,7 @@ void openMediaFile(AppState& app) {
 void toggleMultiFrame(AppState& app) {
     const bool on = toggleMenuCheck(app.menus, 22004);
     app.player.neighbours = on;
+    app.views.multiFrameEditor = on;  // the layout shows the Alpha and Beta windows
     if (!on) {
         app.player.closeAlpha();
         app.player.closeBeta();

@@ -24,7 +24,7 @@ int rightClickedSlot() {
 void startPlaybackAt125(AppState& app) {
     app.views.playing = true;
     SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-    app.player.togglePlay("");
+    if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
     SetTimer(windowAt(winMain), timerPlayer, 125, nullptr);
     updateStatusBar(app);
 }

@@ -112,6 +112,7 @@ int previewCommand(AppState& app, HWND sender, bool thumb) {
 }  // namespace
 
 void openScenePreviewPanel(AppState& app) {
+    fprintf(stderr, "DBG preview open built=%d\n", app.player.graphBuilt());
     if (!app.player.graphBuilt()) return;
     HWND main = windowAt(winMain);
     RECT owner{};
@@ -122,6 +123,7 @@ void openScenePreviewPanel(AppState& app) {
     HWND frame = CreateWindowExA(WS_EX_DLGMODALFRAME, "TheWinClass", "Scene Preview / Edit",
                                  WS_POPUP | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN, f.x, f.y, f.width, f.height, main,
                                  nullptr, instance, nullptr);
+    fprintf(stderr, "DBG preview frame %p err %lu\n", (void*)frame, GetLastError());
     if (!frame) {
         MessageBoxA(main, "Could not create Dialog Window! ", "ERROR", MB_ICONSTOP);
         return;

@@ -128,7 +128,7 @@ int frameShownIn(HWND parent) {
 
 // The main window's controls the journey uses, found by class and caption.
 struct MainControls {
-    HWND video, alpha, beta, trackbar, preview, startBox = nullptr, endBox = nullptr;
+    HWND video, alpha, beta, trackbar, preview, setFrame = nullptr, startBox = nullptr, endBox = nullptr;
     explicit MainControls(HWND main)
         : video(FindWindowExA(main, nullptr, "TheVidWinClass", "")),
           alpha(FindWindowExA(main, nullptr, "TheVidWinClass", "video win al")),
@@ -137,8 +137,10 @@ struct MainControls {
           preview(FindWindowExA(main, nullptr, "Button", "Preview")) {
         // The start and end frame boxes are the two edit boxes made before the jump box, the last.
         std::vector<HWND> edits;
-        for (HWND w : childrenInCreationOrder(main))
+        for (HWND w : childrenInCreationOrder(main)) {
             if (windowClass(w) == "Edit") edits.push_back(w);
+            if (!setFrame && windowClass(w) == "Button") setFrame = w;  // the first tool button
+        }
         if (edits.size() >= 3) {
             startBox = edits[edits.size() - 3];
             endBox = edits[edits.size() - 2];
@@ -267,10 +269,19 @@ TEST(PlayerJourney, VideoEditorStepsWithNeighboursGrabsAndPreviewsAScene) {
     if (bmp.size() > 54)
         EXPECT_EQ(readFrameCodeFromPixels(reinterpret_cast<const uint8_t*>(bmp.data()) + 54, 320, 240, 3), landed);
 
-    // The scene preview on frames 100..140.
+    // A scene from 250 to 300, marked with the set-frame button, opens in the scene preview.
     HWND startBox = c.startBox, endBox = c.endBox;
-    SetWindowTextA(startBox, "100");
-    SetWindowTextA(endBox, "140");
+    // (The trackbar holds the focus now and takes plain Page keys itself: Alt steps.)
+    press(VK_PRIOR, true);
+    for (int i = 0; i < 5; ++i) press(VK_RIGHT, true);
+    EXPECT_TRUE(shows(video, 250, "main at the scene's start"));
+    clickCentre(c.setFrame);
+    press(VK_RIGHT, true);
+    EXPECT_TRUE(shows(video, 300, "main at the scene's end"));
+    clickCentre(c.setFrame);
+    EXPECT_TRUE(within(5000, [&] { return windowText(startBox) == "250" && windowText(endBox) == "300"; }))
+        << windowText(startBox) << " " << windowText(endBox);
+    ASSERT_TRUE(within(5000, [&] { return IsWindowEnabled(c.preview); }));
     clickCentre(c.preview);
     HWND panel = nullptr;
     ASSERT_TRUE(within(10000, [&] { return (panel = FindWindowA("TheWinClass", "Scene Preview / Edit")) != nullptr; }));
@@ -278,30 +289,30 @@ TEST(PlayerJourney, VideoEditorStepsWithNeighboursGrabsAndPreviewsAScene) {
     ASSERT_EQ(controls.size(), 14u);
     HWND panelVideo = controls[2], fwd = controls[9], rev = controls[7], play = controls[8], save = controls[5];
     HWND endUpDown = controls[13];
-    EXPECT_TRUE(shows(panelVideo, 100, "preview at its start"));
+    EXPECT_TRUE(shows(panelVideo, 250, "preview at its start"));
     clickCentre(fwd);
-    EXPECT_TRUE(shows(panelVideo, 101, "preview after Fwd"));
+    EXPECT_TRUE(shows(panelVideo, 251, "preview after Fwd"));
     clickCentre(fwd);
     clickCentre(rev);
-    EXPECT_TRUE(shows(panelVideo, 101, "preview after Fwd and Rev"));
+    EXPECT_TRUE(shows(panelVideo, 251, "preview after Fwd and Rev"));
     clickCentre(play);
     EXPECT_TRUE(within(5000, [&] { return windowText(play) == "Stop"; }));
-    EXPECT_TRUE(within(5000, [&] { return frameShownIn(panelVideo) > 105; }));
+    EXPECT_TRUE(within(5000, [&] { return frameShownIn(panelVideo) > 255; }));
     // Playback stops at the scene's end.
     EXPECT_TRUE(within(10000, [&] { return windowText(play) == "Play"; }));
     int stopped = frameShownIn(panelVideo);
-    EXPECT_GE(stopped, 140);
-    EXPECT_LE(stopped, 143);
+    EXPECT_GE(stopped, 300);
+    EXPECT_LE(stopped, 303);
     // The end moves up one with its up-down control; Save copies both boxes back.
     RECT ud;
     GetClientRect(endUpDown, &ud);
     click(endUpDown, ud.right / 2, ud.bottom / 4);
-    EXPECT_TRUE(shows(panelVideo, 141, "preview at the new end"));
+    EXPECT_TRUE(shows(panelVideo, 301, "preview at the new end"));
     clickCentre(save);
     EXPECT_TRUE(within(5000, [&] { return !IsWindow(panel); }));
-    EXPECT_EQ(windowText(startBox), "100");
-    EXPECT_EQ(windowText(endBox), "141");
-    EXPECT_TRUE(shows(video, 100, "main after Save"));
+    EXPECT_EQ(windowText(startBox), "250");
+    EXPECT_EQ(windowText(endBox), "301");
+    EXPECT_TRUE(shows(video, 250, "main after Save"));
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     MessageBoxSeen box;

@@ -283,6 +283,7 @@ void MediaPlayer::openMedia(const char* path, int view) {
         timerTick_ = 363;
     }
 
+
     built_ = true;
     if (scriptMode_ && scriptClip_.hasVideo) {
         togglePlay("main");
@@ -420,6 +421,8 @@ void MediaPlayer::restartAt(long long position) {
     // its messages, not at some later input.
     OAFilterState state;
     control->GetState(2000, &state);
+    // Some renderers draw a paused frame only when asked to paint.
+    if (HWND video = win(winVideo)) RedrawWindow(video, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     current_ = position;
     release(seeking);
     release(control);
@@ -572,10 +575,10 @@ bool placeVideoWindow(IVideoWindow* window, int width, int height) {
     long x = 0, y = 0, w = 0, h = 0, visible = OAFALSE;
     window->GetWindowPosition(&x, &y, &w, &h);
     window->get_Visible(&visible);
-    if (x == 0 && y == 0 && w == width && h == height && visible == OATRUE) return false;
-    window->SetWindowPosition(0, 0, width, height);
-    window->put_Visible(OATRUE);
-    return true;
+    bool moved = !(x == 0 && y == 0 && w == width && h == height) || visible != OATRUE;
+    if (moved) window->SetWindowPosition(0, 0, width, height);
+    window->put_Visible(OATRUE);  // showing a shown window changes nothing
+    return moved;
 }
 
 }  // namespace
@@ -600,7 +603,7 @@ void MediaPlayer::layoutVideo() {
         drawFrameInfo();
         release(window);
         // A moved window is blank until its graph delivers the frame again.
-        if (built_ && !playing_ && moved) restartAt(current_);
+        if (moved) RedrawWindow(win(winVideo), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         if (alpha_.built && !alpha_.playing && alphaMoved && alpha_.seeking) {
             LONGLONG current = 0, stop = 0;
             alpha_.seeking->GetPositions(&current, &stop);

@@ -46,6 +46,19 @@ void errorText(HRESULT hr, char* out, DWORD cap) {
     if (!get || get(hr, out, cap) == 0) formatText(out, cap, "Error 0x%08lx", static_cast<unsigned long>(hr));
 }
 
+// While a graph plays, this thread wakes often: a renderer drawing from its own thread reaches
+// the screen only when the window's thread goes back to its messages (so on Wine).
+UINT_PTR paintTimer = 0;
+void CALLBACK paintTick(HWND, UINT, UINT_PTR, DWORD) {}
+
+void keepPainting(bool on) {
+    if (on && !paintTimer) paintTimer = SetTimer(nullptr, 0, 10, paintTick);
+    if (!on && paintTimer) {
+        KillTimer(nullptr, paintTimer);
+        paintTimer = 0;
+    }
+}
+
 // What the property-page thread works on: the filter it owns and the frame's caption.
 struct PropertyJob {
     IBaseFilter* filter;
@@ -386,6 +399,7 @@ void MediaPlayer::togglePlay(const char* which) {
             alpha_.control->Run();
         }
         alpha_.playing = !alpha_.playing;
+        keepPainting(alpha_.playing || playing_);
         return;
     }
     if (!graph_) return;
@@ -400,6 +414,7 @@ void MediaPlayer::togglePlay(const char* which) {
         playing_ = true;
         setPowerFeatures(false);
     }
+    keepPainting(playing_ || alpha_.playing);
     release(control);
 }
 
@@ -659,6 +674,7 @@ bool MediaPlayer::openNeighbour(NeighbourGraph& n, const char* path, long long f
 }
 
 void MediaPlayer::closeNeighbour(NeighbourGraph& n) {
+    if (&n == &alpha_ && n.playing) keepPainting(playing_);
     if (n.window) {
         n.window->put_Visible(OAFALSE);
         n.window->put_Owner(0);

@@ -11,6 +11,7 @@
 #include "avisynth/avs_binding.h"
 #include "dialogs/panel_host_win32.h"
 #include "editor/script_document.h"
+#include "encoding/encoding_state.h"
 #include "scenes/scene_list.h"
 #include "viewer/media_player_win32.h"
 
@@ -40,6 +41,7 @@ struct AppState {
     PanelHost panelHost;
     AvsBinding avisynth;
     MediaPlayer player;
+    EncodingState encoding;
 
     // The shell's own fields.
     HINSTANCE instance = nullptr;

@@ -17,6 +17,7 @@ struct Views {
     char sourceTitle[260] = "untitled";
     char sourceFolder[260] = {};
     char projectFilePath[260] = {};
+    char projectScriptPath[260] = {};  // the generated project script
     bool viewingProject = false;
     bool hasProjectFile = false;
     double aspectRatio = 1.3333334f;

@@ -17,7 +17,6 @@ struct Views {
     char sourceTitle[260] = "untitled";
     char sourceFolder[260] = {};
     char projectFilePath[260] = {};
-    char projectScriptPath[260] = {};  // the generated project script
     bool viewingProject = false;
     bool hasProjectFile = false;
     double aspectRatio = 1.3333334f;
@@ -49,6 +48,9 @@ struct Views {
     bool windowWasMaximized = false;
     WindowRect normalRect;  // valid while windowWasMaximized
     WindowRect currentRect;  // the main window's screen rectangle, filled before saving
+
+    // Layout state.
+    char projectScriptPath[260] = {};
 };
 
 // Start-up: reads the settings file into views (with the first-run welcome box and the

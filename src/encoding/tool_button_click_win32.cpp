@@ -1,10 +1,8 @@
 // A click on one of the six tool buttons: the checks, the launch with the main window
-// minimized, and the reload of the script the tool may have changed.
+// minimized.
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
-#include "app/views_layout_win32.h"
 #include "base/bounded_text.h"
-#include "editor/script_editor.h"
 #include "encoding/tool_buttons_win32.h"
 #include "encoding/tool_launch.h"
 #include "storage/settings.h"
@@ -26,19 +24,6 @@ void offerSetup(AppState& app, int button, const char* text, const char* title) 
     if (showMessageBox(windowAt(winMain), text, title, mbOkCancel) != answerOk) return;
     app.currentMessage.wParam = 2;
     app.currentMessage.hwnd = toolButtonWindow(button);
-}
-
-// The tool may have changed the script it was given: take the file back into the editor.
-void reloadScript(AppState& app) {
-    if (app.scriptModified) return;
-    if (app.views.sourceScriptPath[0]) {
-        app.document.load(app.views.sourceScriptPath);
-        scriptEditor.setSavePoint();
-    }
-    app.document.clearModified();
-    shellEvents.editChanged = 0;
-    app.views.titleMark = ' ';
-    applyView(app);
 }
 
 }  // namespace
@@ -88,10 +73,10 @@ void launchToolButton(AppState& app, int button, const char* scriptPath) {
     } else if (code == toolLaunched) {
         SendMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         if (app.player.graphBuilt()) app.player.closePlayer();
-        app.views.launchMarker = button == 6 && app.scriptModified && app.views.currentView == viewScriptEditor;
         launchTool(request, true, main);
-        app.views.launchMarker = false;
         SendMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
-        reloadScript(app);
+        // Tells the click handler that a launch completed: the tool may have changed the
+        // script, which is then taken back from disk.
+        app.views.launchMarker = true;
     }
 }

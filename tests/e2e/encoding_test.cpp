@@ -1,0 +1,168 @@
+// The encode button, the encoder setup panel and the tool buttons, driven with the mouse and
+// the keyboard; our command-line recorder stands in for the encoders and tools.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "e2e/driver/driver.h"
+#include "e2e/driver/input.h"
+#include "support/encoder_file_text.h"
+#include "support/test_env.h"
+
+using namespace driver;
+
+namespace {
+
+const std::string clipScript = "BlankClip(length=10, pixel_type=\"YUY2\")\r\n";
+
+// Positions of main-window children in creation order (windows 18 and 24-29 live elsewhere).
+HWND mainChild(HWND main, int index) {
+    const std::vector<HWND> children = childrenInCreationOrder(main);
+    const size_t at = index <= 17 ? index - 1 : index - 2;
+    return at < children.size() ? children[at] : nullptr;
+}
+constexpr int encodeButton = 19, toolButton1 = 3, toolButton6 = 22;
+
+struct Session {
+    ProgramFolder folder;
+    Program program;
+    HWND main = nullptr;
+    std::string recorder, log, hold;
+
+    // The recorder is copied in as the program folder's "cmdrecorder.exe".
+    void start(const std::string& encoderList, const std::string& settings) {
+        recorder = folder.file("cmdrecorder.exe");
+        folder.copyIn(testBinFolder() + "cmdrecorder.exe", "cmdrecorder.exe");
+        log = folder.file("recorded.txt");
+        hold = folder.file("release");
+        SetEnvironmentVariableA("ZANDOLIN_CMDRECORDER_LOG", log.c_str());
+        SetEnvironmentVariableA("ZANDOLIN_CMDRECORDER_HOLD", hold.c_str());
+        folder.write("encoder.ini", encoderList);
+        folder.write("zandolin.ini", settings);
+        folder.write("clip.avs", clipScript);
+        folder.write("release", "");
+        ASSERT_TRUE(program.start(folder, "\"" + folder.file("clip.avs") + "\""));
+        main = program.waitForMainWindow();
+        ASSERT_NE(main, nullptr);
+    }
+    // The command lines recorded so far, in order.
+    std::vector<std::string> commandLines() const {
+        std::vector<std::string> lines;
+        const std::string text = readFile(log);
+        const std::string key = "command line: ";
+        for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1))
+            lines.push_back(text.substr(at + key.size(), text.find('\n', at) - at - key.size()));
+        return lines;
+    }
+    std::string quoted(const std::string& name) const { return "\"" + folder.file(name) + "\""; }
+};
+
+std::string settingsWithButtons(const std::string& path6, const std::string& command6) {
+    std::string text = "#### zandolin.ini ####\r\n########################\r\n\r\n\r\nlast view\r\n1 0 0 1 9 1\r\n\r\n\r\n";
+    for (int n = 1; n <= 6; ++n)
+        text += "button " + std::to_string(n) + "\r\n" + (n == 6 ? path6 : "") + "\r\n" + (n == 6 ? command6 : "") +
+                "\r\n\r\n\r\n";
+    return text + "end zandolin.ini\r\n";
+}
+
+// A message box of the program with this title; its text is returned.
+std::string expectBox(const Program& program, const std::string& title, int press) {
+    MessageBoxSeen box;
+    if (!waitForMessageBox(program, box)) return "(no box)";
+    EXPECT_EQ(box.title, title);
+    click(GetDlgItem(box.window, press));
+    EXPECT_TRUE(waitUntilGone(box.window));
+    return box.text;
+}
+
+// A common file dialog: checks its title, types a name (or keeps the proposed one) and presses Enter.
+void answerFileDialog(const Program& program, const std::string& title, const std::string& name) {
+    MessageBoxSeen dialog;
+    ASSERT_TRUE(waitForMessageBox(program, dialog));
+    EXPECT_EQ(dialog.title, title);
+    if (!name.empty()) typeText(name);
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(waitUntilGone(dialog.window));
+}
+
+void shoot(const char* name) {
+    const std::string folder = testFolderFromEnv("ZANDOLIN_E2E_SHOTS");
+    if (!folder.empty()) saveScreen(folder + name);
+}
+
+bool pollFor(DWORD timeout, const std::function<bool()>& done) {
+    const ULONGLONG end = GetTickCount64() + timeout;
+    while (!done()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(Encoding, EncodeClickRunsThePairedAudioEncoderFirstThenTheEncoderAndReportsEveryRefusal) {
+    Session s;
+    const auto list = [&](const std::string& videoLine, const std::string& defaultNumber) {
+        return encoderFileText(defaultNumber, {{"01", s.folder.file("cmdrecorder.exe"), videoLine, "-i %filename -o %ofile.avi -q 5"},
+                                               {"02", s.folder.file("cmdrecorder.exe"), "audio 0 N ", "-a %filename %ofilename"}});
+    };
+    ASSERT_NO_FATAL_FAILURE(s.start(list("video 2 N Audio audio", "01"), settingsWithButtons("", "")));
+    HWND encode = mainChild(s.main, encodeButton);
+    ASSERT_EQ(windowText(encode), "Encode Source");
+
+    // A cancelled output dialog ends the click without a word.
+    click(encode);
+    MessageBoxSeen dialog;
+    ASSERT_TRUE(waitForMessageBox(s.program, dialog));
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(waitUntilGone(dialog.window));
+    EXPECT_TRUE(noMessageBoxFor(s.program, 1000));
+
+    // The proposed name is the script's without ".avs", with the template's extension; the
+    // window is minimized and titled "Encoding" while each encoder runs.
+    DeleteFileA(s.hold.c_str());
+    click(encode);
+    answerFileDialog(s.program, "Encoder output file", "");
+    ASSERT_TRUE(pollFor(30000, [&] { return readFile(s.log).find("begin") != std::string::npos; }));
+    EXPECT_EQ(windowText(s.main), "Encoding");
+    EXPECT_TRUE(IsIconic(s.main));
+    s.folder.write("release", "");
+    ASSERT_TRUE(pollFor(30000, [&] { return !IsIconic(s.main) && s.commandLines().size() == 2; }));
+    EXPECT_NE(windowText(s.main), "Encoding");
+    const std::vector<std::string> lines = s.commandLines();
+    EXPECT_EQ(lines[0], "\"" + s.recorder + "\" -a " + s.quoted("clip.avs") + "  " + s.quoted("clip_Audio.mpa") + "  ");
+    EXPECT_EQ(lines[1], "\"" + s.recorder + "\" -i  " + s.quoted("clip.avs") + "  -o  " + s.quoted("clip.avi") + "  -q 5");
+
+    // The encoder wants YV12, the script gives YUY2: nothing runs.
+    s.folder.write("encoder.ini", list("video 1 N Audio audio", "01"));
+    click(encode);
+    answerFileDialog(s.program, "Encoder output file", "");
+    EXPECT_EQ(expectBox(s.program, "Error! Color-Space Mismatch, Encode", IDOK),
+              "The script you wish to encode is reporting a different color-space than that which the encoder "
+              "requires.\n\nPlease correct and try again.");
+
+    // No default encoder: OK opens the encoder setup panel as a right-click does.
+    s.folder.write("encoder.ini", list("video 2 N ", "00"));
+    click(encode);
+    EXPECT_EQ(expectBox(s.program, "Encode File", IDOK),
+              "You need to add an encoder for Zandolin to use.\nIf you wish to add an encoder to the encoder list "
+              "click OK\n\nor Right-click the encode button at anytime to add or modify your ecoder settings.");
+    HWND panel = waitForTopLevel(s.program.id(), "TheWinClass", "Encoder Setup");
+    ASSERT_NE(panel, nullptr);
+    click(childrenOf(panel, "Button", "Cancel").at(0));
+    ASSERT_TRUE(waitUntilGone(panel));
+
+    // A modified script is offered for saving first and nothing is encoded on that click.
+    s.folder.write("encoder.ini", list("video 2 N ", "01"));
+    click(mainChild(s.main, 46));
+    typeText("#");
+    click(encode);
+    answerFileDialog(s.program, "Encoder output file", "");
+    EXPECT_EQ(expectBox(s.program, "Encode File", IDNO),
+              "Do you wish to save your work before encoding ?\nYou really should.");
+    EXPECT_TRUE(noMessageBoxFor(s.program, 1000));
+    EXPECT_EQ(s.commandLines().size(), 2u);
+}

@@ -52,8 +52,19 @@ void chooseOutput(AppState& app, HWND main) {
     char initial[260];
     const size_t length = strlen(source);
     copyTextN(initial, sizeof initial, source, length > 4 ? length - 4 : 0);
-    pickFile(main, "Encoder output file", s.outputExtension, mediaOutputFilter, mediaFilterIndex(s.outputExtension),
-             initial, true, s.encoderOutputFile, sizeof s.encoderOutputFile);
+    // The dialog gives a typed name the extension of the filter it shows, so an extension
+    // the media list lacks gets an entry of its own, shown first.
+    char filter[sizeof mediaOutputFilter + 128] = {};
+    int index = mediaFilterIndex(s.outputExtension);
+    size_t used = 0;
+    if (index == 0 && s.outputExtension[0]) {
+        used = formatText(filter, sizeof filter, "Encoder output (%s)", s.outputFilter) + 1;
+        used += copyText(filter + used, sizeof filter - used, s.outputFilter) + 1;
+        index = 1;
+    }
+    memcpy(filter + used, mediaOutputFilter, sizeof mediaOutputFilter);
+    pickFile(main, "Encoder output file", s.outputExtension, filter, index, initial, true, s.encoderOutputFile,
+             sizeof s.encoderOutputFile);
     copyText(s.lastEncoderOutput, s.encoderOutputFile);
 }
 

@@ -4,12 +4,6 @@
 
 #include "base/bounded_text.h"
 
-const char encoderProgramFilter[] = "Encoder (*.exe)\0*.exe\0";
-const char toolProgramFilter[] = "Tool (*.exe)\0*.exe\0";
-const char mediaOutputFilter[] =
-    "Mpeg video and audio (.mpg)\0*.mpg\0Mpeg 2 video (.m2v)\0*.m2v\0Mpeg 1 video (.m1v)\0*.m1v\0"
-    "Mpeg audio (.mp2)\0*.mp2\0Audio ac3 (.ac3)\0*.ac3\0Wav audio (.wav)\0*.wav\0All Files (*.*)\0*.*\0";
-
 bool pickFile(HWND owner, const char* title, const char* defaultExtension, const char* filter,
               int filterIndex, const char* initialName, bool save, char* out, size_t cap) {
     char name[270];

@@ -6,9 +6,11 @@
 #include <cstddef>
 
 // Filters: description and pattern pairs, each ended by a zero byte, one more zero at the end.
-extern const char encoderProgramFilter[];
-extern const char toolProgramFilter[];
-extern const char mediaOutputFilter[];
+inline constexpr char encoderProgramFilter[] = "Encoder (*.exe)\0*.exe\0";
+inline constexpr char toolProgramFilter[] = "Tool (*.exe)\0*.exe\0";
+inline constexpr char mediaOutputFilter[] =
+    "Mpeg video and audio (.mpg)\0*.mpg\0Mpeg 2 video (.m2v)\0*.m2v\0Mpeg 1 video (.m1v)\0*.m1v\0"
+    "Mpeg audio (.mp2)\0*.mp2\0Audio ac3 (.ac3)\0*.ac3\0Wav audio (.wav)\0*.wav\0All Files (*.*)\0*.*\0";
 
 // Shows the dialog; initialName (may be empty) is the starting name. Returns true with the
 // chosen path in out, false (out empty) when cancelled.

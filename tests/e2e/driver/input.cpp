@@ -80,6 +80,16 @@ std::vector<HWND> childrenOf(HWND parent, const char* className, const char* tex
     return found;
 }
 
+HWND waitForChild(HWND parent, const char* className, const char* text, DWORD timeout) {
+    HWND found = nullptr;
+    poll(timeout, [&] {
+        const std::vector<HWND> all = childrenOf(parent, className, text);
+        found = all.empty() ? nullptr : all[0];
+        return found != nullptr;
+    });
+    return found;
+}
+
 HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart, DWORD timeout) {
     HWND found = nullptr;
     poll(timeout, [&] {

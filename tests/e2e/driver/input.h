@@ -17,6 +17,8 @@ void pressKey(WORD virtualKey, bool ctrl = false, bool shift = false);
 std::string controlText(HWND control);
 // Direct children of parent with this class (case-insensitive) and, unless null, this text.
 std::vector<HWND> childrenOf(HWND parent, const char* className, const char* text = nullptr);
+// Polls for a child as childrenOf finds it; null when none came in time.
+HWND waitForChild(HWND parent, const char* className, const char* text, DWORD timeout = 30000);
 // Polls for a visible top-level window of the process whose class is className and whose
 // title begins with titleStart.
 HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart,

@@ -14,17 +14,17 @@ EncoderSetupLayout encoderSetupLayout(int w, int h) {
     l.descriptionLabel = at(17, 15, 200, 16);
     l.descriptionLabelPrompt = at(17, 1, 250, 32);
     l.description = at(15, 35, 300, 190);
-    l.pairedLabel = at(20, 75, 230, 16);
+    l.pairedLabel = at(20, 75, 300, 16);
     l.paired = at(15, 93, 300, 190);
-    l.commandLabel = at(17, 130, 100, 16);
+    l.commandLabel = at(17, 130, 160, 16);
     l.commandLine = at(15, 150, w - 30, 120);
     l.deleteButton = at(335, 25, 54, 38);
     l.iconButton = at(400, 25, 38, 38);
-    l.iconLabel = at(455, 32, 80, 32);
+    l.iconLabel = at(450, 25, 120, 40);
     l.helpButton = at(335, 85, 54, 38);
-    l.testBox = at(20, 280, 280, 18);
-    l.waveBox = at(340, 280, 280, 18);
-    l.radios = at(40, 300, 83, 20);
+    l.testBox = at(20, 280, 315, 18);
+    l.waveBox = at(340, 280, 295, 18);
+    l.radios = at(40, 300, 110, 20);
     return l;
 }
 

@@ -173,3 +173,102 @@ TEST(Encoding, EncodeClickRunsThePairedAudioEncoderFirstThenTheEncoderAndReports
     EXPECT_TRUE(noMessageBoxFor(s.program, 1000));
     EXPECT_EQ(s.commandLines().size(), 2u);
 }
+
+namespace {
+// Replaces the text of a one-line edit (or a combo box's edit) by clicking into it.
+void retype(HWND field, const std::string& text, bool multiLine = false) {
+    click(field);
+    pressKey(VK_HOME, multiLine);
+    pressKey(VK_END, multiLine, true);
+    typeText(text);
+}
+// Moves a combo box's selection with the arrow keys to its first or last item.
+void pickFromList(HWND combo, bool last) {
+    click(combo);
+    for (int i = 0; i < 3; ++i) pressKey(VK_DOWN);
+    if (!last)
+        for (int i = 0; i < 3; ++i) pressKey(VK_UP);
+}
+}  // namespace
+
+TEST(Encoding, EncoderSetupAddsEditsPairsAndDeletesEncoders) {
+    Session s;
+    ASSERT_NO_FATAL_FAILURE(s.start(encoderFileText("00", {}), settingsWithButtons("", "")));
+    HWND encode = mainChild(s.main, encodeButton);
+    pressKey(VK_F11);
+    ASSERT_TRUE(pollFor(30000, [&] { return IsWindowVisible(encode) != 0; }));
+    click(encode, true);
+    HWND panel = waitForTopLevel(s.program.id(), "TheWinClass", "Encoder Setup  -  ");
+    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(waitForChild(panel, "Button", "DIB (RGB)"), nullptr);
+    const std::vector<HWND> combos = childrenOf(panel, "ComboBox");
+    ASSERT_EQ(combos.size(), 2u);
+    HWND commandLine = childrenOf(panel, "Edit").at(0);
+    HWND icon = childrenOf(panel, "Button", "").at(0);
+    HWND testBox = childrenOf(panel, "Button", "Test Output colorspace before encoding").at(0);
+    const std::string prompt = "Please provide a unique description of this encoder.  Example \"audio_ac3\".";
+
+    const auto addEncoder = [&](const std::string& description, const std::string& command) {
+        click(icon);
+        answerFileDialog(s.program, "Add Encoder", s.recorder);
+        // The file title is proposed as description, "%filename" as command line.
+        EXPECT_TRUE(pollFor(10000, [&] { return controlText(combos[0]) == "cmdrecorder.exe"; }));
+        EXPECT_EQ(controlText(commandLine), "%filename");
+        EXPECT_NE(waitForChild(panel, "Static", prompt.c_str(), 10000), nullptr);
+        retype(combos[0], description);
+        retype(commandLine, command, true);
+    };
+    const auto entry = [&](const char* number, const char* fileLine, const char* command) {
+        return EncoderFileLinesForTest{number, s.recorder, fileLine, command};
+    };
+    const auto expectList = [&](const std::string& expected) {
+        pollFor(10000, [&] { return readFile(s.folder.file("encoder.ini")) == expected; });
+        EXPECT_EQ(readFile(s.folder.file("encoder.ini")), expected);
+    };
+
+    addEncoder("video", "-i %filename -o %ofile.avi -q 5");
+    click(testBox);
+    click(childrenOf(panel, "Button", "YUY2").at(0));
+    click(childrenOf(panel, "Button", "Save").at(0));
+    expectList(encoderFileText("01", {entry("01", "video 2 N ", "-i %filename -o %ofile.avi -q 5")}));
+
+    // Unchecking the test stores no test although a radio stays checked.
+    addEncoder("audio", "-a %filename %ofilename");
+    click(testBox);
+    click(childrenOf(panel, "Button", "Save").at(0));
+    expectList(encoderFileText("02", {entry("01", "video 2 N ", "-i %filename -o %ofile.avi -q 5"),
+                                              entry("02", "audio 0 N ", "-a %filename %ofilename")}));
+    EXPECT_EQ(controlText(combos[0]), "audio");
+
+    // Choosing "video" shows it; pairing it with "audio" and OK store both and make it the default.
+    pickFromList(combos[0], false);
+    EXPECT_TRUE(pollFor(10000, [&] { return controlText(commandLine) == "-i %filename -o %ofile.avi -q 5"; }));
+    EXPECT_EQ(windowText(panel), "Encoder Setup - " + s.recorder);
+    pickFromList(combos[1], true);
+    EXPECT_TRUE(pollFor(10000, [&] { return controlText(combos[1]) == "audio"; }));
+    shoot("encoder_setup.bmp");
+    click(childrenOf(panel, "Button", "OK").at(0));
+    ASSERT_TRUE(waitUntilGone(panel));
+    expectList(encoderFileText("01", {entry("01", "video 2 N Audio audio", "-i %filename -o %ofile.avi -q 5"),
+                                              entry("02", "audio 0 N ", "-a %filename %ofilename")}));
+
+    // Deleting the shown encoder and OK leave no default encoder.
+    click(encode, true);
+    panel = waitForTopLevel(s.program.id(), "TheWinClass", "Encoder Setup  -  " + s.recorder);
+    ASSERT_NE(panel, nullptr);
+    HWND deleteButton = waitForChild(panel, "Button", "Delete");
+    ASSERT_NE(waitForChild(panel, "Button", "DIB (RGB)"), nullptr);
+    EXPECT_EQ(controlText(childrenOf(panel, "ComboBox").at(0)), "video");
+    click(deleteButton);
+    HWND edit = childrenOf(panel, "Edit").at(0);
+    EXPECT_TRUE(pollFor(10000, [&] {
+        return controlText(edit) == "You have removed an encoder from the list.  You may delete another or select "
+                                    "an encoder.  Click OK to select no encoder.";
+    }));
+    EXPECT_FALSE(IsWindowEnabled(childrenOf(panel, "Button", "Cancel").at(0)));
+    click(childrenOf(panel, "Button", "OK").at(0));
+    ASSERT_TRUE(waitUntilGone(panel));
+    // The blank lines that followed the deleted entry stay, as the list file has always kept them.
+    std::string rest = encoderFileText("00", {entry("01", "audio 0 N ", "-a %filename %ofilename")});
+    expectList(rest.insert(rest.find("encoder\r\n01"), "\r\n\r\n"));
+}

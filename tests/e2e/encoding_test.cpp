@@ -17,6 +17,15 @@ namespace {
 
 const std::string clipScript = "BlankClip(length=10, pixel_type=\"YUY2\")\r\n";
 
+bool pollFor(DWORD timeout, const std::function<bool()>& done) {
+    const ULONGLONG end = GetTickCount64() + timeout;
+    while (!done()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 // Main-window children 1 to 22 by their position in creation order (18 lives in 14).
 HWND mainChild(HWND main, int index) {
     const std::vector<HWND> children = childrenInCreationOrder(main);
@@ -46,6 +55,9 @@ struct Session {
         ASSERT_TRUE(program.start(folder, "\"" + folder.file("clip.avs") + "\""));
         main = program.waitForMainWindow();
         ASSERT_NE(main, nullptr);
+        // Start-up ends with the script in the editor.
+        HWND editor = FindWindowExA(main, nullptr, "Scintilla", nullptr);
+        ASSERT_TRUE(pollFor(30000, [&] { return editorText(editor) == clipScript && IsWindowVisible(editor); }));
     }
     // The command lines recorded so far, in order.
     std::vector<std::string> commandLines() const {
@@ -82,6 +94,7 @@ void answerFileDialog(const Program& program, const std::string& title, const st
     MessageBoxSeen dialog;
     ASSERT_TRUE(waitForMessageBox(program, dialog));
     EXPECT_EQ(dialog.title, title);
+    ASSERT_TRUE(waitForFocusIn(dialog.window));
     if (!name.empty()) typeText(name);
     pressKey(VK_RETURN);
     ASSERT_TRUE(waitUntilGone(dialog.window));
@@ -92,14 +105,6 @@ void shoot(const char* name) {
     if (!folder.empty()) saveScreen(folder + name);
 }
 
-bool pollFor(DWORD timeout, const std::function<bool()>& done) {
-    const ULONGLONG end = GetTickCount64() + timeout;
-    while (!done()) {
-        if (GetTickCount64() > end) return false;
-        Sleep(20);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -134,6 +139,7 @@ TEST(Encoding, EncodeClickRunsThePairedAudioEncoderFirstThenTheEncoderAndReports
     EXPECT_TRUE(IsIconic(s.main));
     s.folder.write("release", "");
     ASSERT_TRUE(pollFor(30000, [&] { return !IsIconic(s.main) && s.commandLines().size() == 2; }));
+    ASSERT_TRUE(waitForFocusIn(s.main));
     EXPECT_NE(windowText(s.main), "Encoding");
     const std::vector<std::string> lines = s.commandLines();
     EXPECT_EQ(lines[0], "\"" + s.recorder + "\" -a " + s.quoted("clip.avs") + "  " + s.quoted("clip_Audio.mpa") + "  ");
@@ -165,6 +171,7 @@ TEST(Encoding, EncodeClickRunsThePairedAudioEncoderFirstThenTheEncoderAndReports
     HWND editor = FindWindowExA(s.main, nullptr, "Scintilla", nullptr);
     ASSERT_TRUE(pollFor(30000, [&] { return IsWindowVisible(editor) != 0; }));
     click(editor);
+    ASSERT_TRUE(waitForFocusIn(editor));
     typeText("#");
     pressKey(VK_F7);
     answerFileDialog(s.program, "Encoder output file", "");
@@ -178,6 +185,7 @@ namespace {
 // Replaces the text of a one-line edit (or a combo box's edit) by clicking into it.
 void retype(HWND field, const std::string& text, bool multiLine = false) {
     click(field);
+    waitForFocusIn(field);
     pressKey(VK_HOME, multiLine);
     pressKey(VK_END, multiLine, true);
     typeText(text);
@@ -185,6 +193,7 @@ void retype(HWND field, const std::string& text, bool multiLine = false) {
 // Moves a combo box's selection with the arrow keys to its first or last item.
 void pickFromList(HWND combo, bool last) {
     click(combo);
+    waitForFocusIn(combo);
     for (int i = 0; i < 3; ++i) pressKey(VK_DOWN);
     if (!last)
         for (int i = 0; i < 3; ++i) pressKey(VK_UP);
@@ -271,4 +280,51 @@ TEST(Encoding, EncoderSetupAddsEditsPairsAndDeletesEncoders) {
     // The blank lines that followed the deleted entry stay, as the list file has always kept them.
     std::string rest = encoderFileText("00", {entry("01", "audio 0 N ", "-a %filename %ofilename")});
     expectList(rest.insert(rest.find("encoder\r\n01"), "\r\n\r\n"));
+}
+
+TEST(Encoding, ToolButtonIsSetUpInItsPanelAndLaunchesItsProgram) {
+    Session s;
+    ASSERT_NO_FATAL_FAILURE(s.start(encoderFileText("00", {}), settingsWithButtons(s.folder.file("cmdrecorder.exe"), "%filename")));
+    HWND button1 = mainChild(s.main, toolButton1);
+    const auto openPanel = [&] {
+        HWND panel = waitForTopLevel(s.program.id(), "TheWinClass", "Button Setup Dialog");
+        return panel && waitForChild(panel, "Edit", nullptr) ? panel : nullptr;
+    };
+    click(button1, true);
+    HWND panel = openPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_NE(waitForChild(panel, "Static", "Please chose a tool to launch for button number 1."), nullptr);
+    click(childrenOf(panel, "Button", "").at(0));
+    answerFileDialog(s.program, "Add Tool", s.recorder);
+    HWND edit = childrenOf(panel, "Edit").at(0);
+    EXPECT_TRUE(pollFor(10000, [&] { return controlText(edit) == "%filename"; }));
+    EXPECT_NE(waitForChild(panel, "Static", "cmdrecorder.exe"), nullptr);
+    shoot("tool_button.bmp");
+    click(childrenOf(panel, "Button", "OK").at(0));
+    ASSERT_TRUE(waitUntilGone(panel));
+    EXPECT_NE(s.folder.read("zandolin.ini").find("button 1\r\n" + s.recorder + "\r\n%filename\r\n"), std::string::npos);
+
+    click(button1);
+    ASSERT_TRUE(pollFor(30000, [&] { return s.commandLines().size() == 1; }));
+    EXPECT_EQ(s.commandLines()[0], "\"" + s.recorder + "\"  " + s.quoted("clip.avs") + " ");
+
+    // Button six with unsaved text gets the preview script.
+    HWND editor = FindWindowExA(s.main, nullptr, "Scintilla", nullptr);
+    click(editor);
+    ASSERT_TRUE(waitForFocusIn(editor));
+    typeText("#");
+    click(mainChild(s.main, toolButton6));
+    ASSERT_TRUE(pollFor(30000, [&] { return s.commandLines().size() == 2; }));
+    EXPECT_EQ(s.commandLines()[1], "\"" + s.recorder + "\"  " + s.quoted("windat.avs") + " ");
+
+    // A program deleted from disk: "File Invalid", whose OK opens the setup panel.
+    ASSERT_TRUE(DeleteFileA(s.recorder.c_str()));
+    click(button1);
+    EXPECT_EQ(expectBox(s.program, "Launch Tool #01a", IDNO), "Do you wish to save your work before launching this tool ?");
+    EXPECT_EQ(expectBox(s.program, "File Invalid", IDOK), "The file name or path is invalid, Please reset the tool button");
+    panel = openPanel();
+    ASSERT_NE(panel, nullptr);
+    click(childrenOf(panel, "Button", "Cancel").at(0));
+    EXPECT_TRUE(waitUntilGone(panel));
+    EXPECT_EQ(s.commandLines().size(), 2u);
 }

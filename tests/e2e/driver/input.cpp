@@ -46,6 +46,9 @@ void click(HWND window, bool right) {
     mouseEvent(p, 0);
     mouseEvent(p, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     mouseEvent(p, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    // The hand moves on after a click; the program looks at what a click did when its next
+    // message arrives.
+    mouseEvent({p.x + 1, p.y + 1}, 0);
 }
 
 void typeText(const std::string& text) {
@@ -98,6 +101,14 @@ HWND waitForTopLevel(DWORD processId, const char* className, const std::string& 
         return found != nullptr;
     });
     return found;
+}
+
+bool waitForFocusIn(HWND window, DWORD timeout) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return poll(timeout, [&] {
+        GUITHREADINFO info = {sizeof info};
+        return GetGUIThreadInfo(thread, &info) && (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+    });
 }
 
 bool waitUntilGone(HWND window, DWORD timeout) {

@@ -23,6 +23,9 @@ HWND waitForChild(HWND parent, const char* className, const char* text, DWORD ti
 // title begins with titleStart.
 HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart,
                      DWORD timeout = 30000);
+// Polls until the keyboard focus of the window's thread is the window or one of its
+// children. Keys go where the focus is when they are sent, so typing waits for it.
+bool waitForFocusIn(HWND window, DWORD timeout = 30000);
 // Polls until the window is gone or hidden.
 bool waitUntilGone(HWND window, DWORD timeout = 30000);
 // Saves the whole screen as a 24-bit BMP file.

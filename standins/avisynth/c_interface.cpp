@@ -89,8 +89,9 @@ extern "C" {
 
 void* AVSC_CC CreateScriptEnvironment(int) { return nullptr; }
 
-AVS_ScriptEnvironment* AVSC_CC avs_create_script_environment(int version) {
-    if (version < 1) return nullptr;
+// Never null, as with AviSynth+: a creation that fails gives an environment whose only use is
+// avs_get_error.
+AVS_ScriptEnvironment* AVSC_CC avs_create_script_environment(int) {
     AVS_ScriptEnvironment* env = new AVS_ScriptEnvironment;
     env->engine.versionText = standin::currentVersionText();
     return env;
@@ -108,6 +109,7 @@ int AVSC_CC avs_function_exists(AVS_ScriptEnvironment* env, const char* name) {
 
 AVS_Value AVSC_CC avs_invoke(AVS_ScriptEnvironment* env, const char* name, AVS_Value args, const char** argNames) {
     if (!env || !name) return avsVoid();
+    env->error.clear();  // the error of an earlier call is not this call's
     std::vector<standin::Argument> arguments;
     if (args.type == 'a') {
         for (int i = 0; i < args.array_size; ++i) {
@@ -124,9 +126,10 @@ AVS_Value AVSC_CC avs_invoke(AVS_ScriptEnvironment* env, const char* name, AVS_V
     return toAvs(env, result);
 }
 
+// An unknown name gives an all-zero value (type 0), not a void one.
 AVS_Value AVSC_CC avs_get_var(AVS_ScriptEnvironment* env, const char* name) {
     standin::Value value;
-    if (!env || !name || !env->engine.getVariable(name, value)) return avsVoid();
+    if (!env || !name || !env->engine.getVariable(name, value)) return AVS_Value{};
     return toAvs(env, value);
 }
 

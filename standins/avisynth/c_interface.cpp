@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "avisynth/avs_c_api.h"
+#include "frame_source.h"
 #include "script_engine.h"
 #include "standin_version.h"
 
@@ -141,6 +142,13 @@ AVS_Clip* AVSC_CC avs_take_clip(AVS_Value value, AVS_ScriptEnvironment*) {
 }
 
 const AVS_VideoInfo* AVSC_CC avs_get_video_info(AVS_Clip* clip) { return clip ? &clip->vi : nullptr; }
+
+// The clip's own samples, in its own sample type (AVIFile may deliver float as 16-bit).
+int AVSC_CC avs_get_audio(AVS_Clip* clip, void* buffer, int64_t start, int64_t count) {
+    if (!clip || !buffer || start < 0 || count < 0 || !clip->info.hasAudio()) return -1;
+    standin::renderAudio(clip->info, clip->info.sampleType, start, count, static_cast<uint8_t*>(buffer));
+    return 0;
+}
 
 void AVSC_CC avs_release_clip(AVS_Clip* clip) { release(clip); }
 

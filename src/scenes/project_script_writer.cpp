@@ -199,7 +199,8 @@ int writePassTwo(const char* programFolder, int rowCount, WindowHandle owner) {
 }
 
 int writePassThree(const char* programFolder, int rowCount, const char* sourceScriptPath,
-                   const char* projectScriptPath, int spliceChoice, WindowHandle owner) {
+                   const char* projectScriptPath, int spliceChoice, WindowHandle owner,
+                   ChapterPlan* chapters) {
     char passPath[300], tempPath[300];
     FILE* in = nullptr;
     FileRewrite out;
@@ -234,6 +235,7 @@ int writePassThree(const char* programFolder, int rowCount, const char* sourceSc
         else
             formatText(line, sizeof line, "t%02i = %s(trim(%lli,%lli),%lli)", i, name, start, end, frames);
         good = out.line(line) && good;
+        if (chapters) chapters->addPiece(name, frames, start, end);
     }
     fclose(in);
     good = out.line("") && good;
@@ -264,8 +266,10 @@ int writeProjectScript(SceneListDisplay& list, const char* sourceScriptPath, con
     int result = checkDissolves(list.programFolder, list.rowCount, list.owner);
     if (result == scriptWritten) result = writePassOne(list.programFolder, list.rowCount, list.owner);
     if (result == scriptWritten) result = writePassTwo(list.programFolder, list.rowCount, list.owner);
+    ChapterPlan chapters;
     if (result == scriptWritten)
         result = writePassThree(list.programFolder, list.rowCount, sourceScriptPath, projectScriptPath,
-                                list.spliceChoice, list.owner);
+                                list.spliceChoice, list.owner, &chapters);
+    if (result == scriptWritten) writeChapterFile(projectScriptPath, chapters, list.framesPerSecond, list.owner);
     return result;
 }

@@ -8,8 +8,10 @@
 #include "app/window_builder_win32.h"
 #include "app/window_table.h"
 #include "audio/avi_clip.h"
+#include "audio/save_wave_panel_win32.h"
 #include "avisynth/avs_binding.h"
 #include "dialogs/panel_host_win32.h"
+#include "editor/parameter_panel_win32.h"
 #include "editor/script_document.h"
 #include "scenes/scene_list.h"
 #include "viewer/media_player_win32.h"
@@ -63,6 +65,9 @@ struct AppState {
     HWND focusToRestore = nullptr;
     bool keyAskedForCommand = false;
     RECT lastClientRect = {};
+    // The records of the panels that keep state while open.
+    SaveWavePanel saveWavePanel;
+    FilterParameterPanel parameterPanel;
 };
 
 inline HWND windowAt(int index) { return static_cast<HWND>(windowTable.handle[index]); }

@@ -5,9 +5,7 @@
 void openEncoderSetupPanel(AppState&) {}
 void openScriptOptionsPanel(AppState&) {}
 void openToolButtonPanel(AppState&, int) {}
-void openFilterParameterPanel(AppState&) {}
 void openOptionsPanel(AppState&) {}
-void openSaveWavePanel(AppState&) {}
 void openFilterListPanel(AppState&) {}
 void openAboutPanel(AppState&) {}
 void openScenePreviewPanel(AppState&) {}
@@ -15,9 +13,7 @@ void openCompressorPanel(AppState&) {}
 void handleEncoderSetupPanel(AppState&) {}
 void handleScriptOptionsPanel(AppState&) {}
 void handleToolButtonPanel(AppState&) {}
-void handleFilterParameterPanel(AppState&) {}
 void handleOptionsPanel(AppState&) {}
-void handleSaveWavePanel(AppState&) {}
 void handleFilterListPanel(AppState&) {}
 void handleAboutPanel(AppState&) {}
 void handleScenePreviewPanel(AppState&) {}

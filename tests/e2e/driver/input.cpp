@@ -1,0 +1,143 @@
+#include "e2e/driver/input.h"
+
+#include <vector>
+
+#include "e2e/driver/driver.h"
+
+namespace driver {
+
+namespace {
+
+void sendMouse(POINT p, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void sendKey(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void click(POINT p, DWORD down, DWORD up) {
+    sendMouse(p, 0);
+    sendMouse(p, down);
+    sendMouse(p, up);
+}
+
+struct DescendantSearch {
+    const char* windowClass;
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK matchDescendant(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<DescendantSearch*>(param);
+    if (lstrcmpiA(windowClass(window).c_str(), s->windowClass) == 0 && (!s->text || windowText(window) == s->text)) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void clickAt(POINT screen) { click(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+void rightClickAt(POINT screen) { click(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void clickWindowAt(HWND window, int x, int y) {
+    RECT r;
+    GetWindowRect(window, &r);
+    clickAt({r.left + x, r.top + y});
+}
+
+void clickWindow(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void rightClickWindow(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    rightClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void pressKey(WORD virtualKey, bool ctrl, bool shift) {
+    if (ctrl) sendKey(VK_CONTROL, false);
+    if (shift) sendKey(VK_SHIFT, false);
+    sendKey(virtualKey, false);
+    sendKey(virtualKey, true);
+    if (shift) sendKey(VK_SHIFT, true);
+    if (ctrl) sendKey(VK_CONTROL, true);
+}
+
+void typeText(const std::string& text) {
+    for (char c : text) {
+        SHORT key = VkKeyScanA(c);
+        if (key == -1) continue;
+        pressKey(LOBYTE(key), (HIBYTE(key) & 2) != 0, (HIBYTE(key) & 1) != 0);
+    }
+}
+
+bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout) {
+    constexpr UINT getMenuHandle = 0x01E1;  // MN_GETHMENU
+    HWND popup = nullptr;
+    HMENU menu = nullptr;
+    if (!waitFor(timeout, [&] {
+            for (HWND w : topLevelWindows(processId))
+                if (windowClass(w) == "#32768") {
+                    popup = w;
+                    menu = reinterpret_cast<HMENU>(SendMessageA(w, getMenuHandle, 0, 0));
+                }
+            return menu != nullptr;
+        }))
+        return false;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        char text[256] = {};
+        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+        std::string shown = text;
+        shown = shown.substr(0, shown.find('\t'));
+        RECT r;
+        if (shown == itemText && GetMenuItemRect(nullptr, menu, UINT(i), &r)) {
+            clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+            return waitFor(timeout, [&] { return !IsWindowVisible(popup); });
+        }
+    }
+    return false;
+}
+
+HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout) {
+    HWND found = nullptr;
+    waitFor(timeout, [&] {
+        for (HWND w : topLevelWindows(processId))
+            if (windowText(w) == title) found = w;
+        return found != nullptr;
+    });
+    return found;
+}
+
+HWND findDescendant(HWND parent, const char* windowClass, const char* text) {
+    DescendantSearch s{windowClass, text, nullptr};
+    EnumChildWindows(parent, matchDescendant, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool waitForFocus(HWND window, DWORD timeout) {
+    return waitFor(timeout, [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return false;
+        return info.hwndFocus == window || IsChild(window, info.hwndFocus);
+    });
+}
+
+}  // namespace driver

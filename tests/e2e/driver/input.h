@@ -1,0 +1,41 @@
+#pragma once
+// Mouse and keyboard input as a person gives it, through the system's input queue, and the
+// menus and dialogs that input opens.
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+void clickAt(POINT screen);
+void rightClickAt(POINT screen);
+// Clicks the middle of a window (or a point given relative to its top left corner).
+void clickWindow(HWND window);
+void clickWindowAt(HWND window, int x, int y);
+void rightClickWindow(HWND window);
+// One key press and release, with Ctrl and Shift held when asked.
+void pressKey(WORD virtualKey, bool ctrl = false, bool shift = false);
+// Types the characters of text into whatever has the keyboard focus.
+void typeText(const std::string& text);
+
+// Waits for the process's popup menu and clicks its item with that text (the text before
+// any tab); false when no such menu or item showed up in time.
+bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout = 15000);
+// Waits for a visible top-level window of the process with that title.
+HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout = 15000);
+// The first descendant of parent of that class with that text (any text when text is null).
+HWND findDescendant(HWND parent, const char* windowClass, const char* text);
+// Waits until the window has the keyboard focus of its thread (or one of its children has).
+bool waitForFocus(HWND window, DWORD timeout = 10000);
+// Polls condition every 50 ms until it holds or the time runs out.
+template <typename Condition>
+bool waitFor(DWORD timeout, Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(50);
+    }
+}
+
+}  // namespace driver

@@ -6,9 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "e2e/driver/driver.h"
 #include "e2e/driver/input.h"
-#include "support/temp_folder.h"
 
 using namespace driver;
 
@@ -49,46 +47,31 @@ struct Panel {
     }
 };
 
-struct Session {
-    ProgramFolder folder;
-    Program program;
-    HWND main = nullptr;
-    HWND editor = nullptr;
+bool openPanel(ScriptSession& s, Panel& panel) {
+    HWND frame = waitForWindowTitled(s.program.id(), panelTitle);
+    return frame && panel.read(frame);
+}
 
-    bool start(const std::string& script) {
-        folder.write("encoder.ini", crlfLines({"#### encoder.ini ####", "end encoder.ini"}));
-        folder.write("zandolin.ini", crlfLines({"#### zandolin.ini ####", "end zandolin.ini"}));
-        folder.write("calls.avs", script);
-        if (!program.start(folder, "\"" + folder.file("calls.avs") + "\"")) return false;
-        main = program.waitForMainWindow();
-        editor = main ? FindWindowExA(main, nullptr, "Scintilla", nullptr) : nullptr;
-        return editor && waitFor(10000, [&] { return editorText(editor) == script; });
-    }
-    bool openPanel(Panel& panel) {
-        HWND frame = waitForWindowTitled(program.id(), panelTitle);
-        return frame && panel.read(frame);
-    }
-    // Selects line `line` (from 0) of the editor with the keyboard.
-    void selectLine(int line) {
-        clickWindow(editor);
-        pressKey(VK_HOME, true);
-        for (int i = 0; i < line; ++i) pressKey(VK_DOWN);
-        pressKey(VK_END, false, true);
-    }
-};
+// Selects line `line` (from 0) of the editor with the keyboard.
+void selectLine(ScriptSession& s, int line) {
+    clickWindow(s.editor);
+    pressKey(VK_HOME, true);
+    for (int i = 0; i < line; ++i) pressKey(VK_DOWN);
+    pressKey(VK_END, false, true);
+}
 
 }  // namespace
 
 TEST(FilterParameterPanel, ComposesACallFromTheFilterListAndInsertsIt) {
-    Session s;
-    ASSERT_TRUE(s.start("src = BlankClip()\r\n"));
+    ScriptSession s;
+    ASSERT_TRUE(s.start("calls.avs", "src = BlankClip()\r\n"));
     clickWindow(s.editor);
     pressKey(VK_END, true);
     pressKey(VK_TAB, true);  // the filter list takes the keys
     typeText("Subtitle");
     pressKey(VK_TAB);
     Panel p;
-    ASSERT_TRUE(s.openPanel(p));
+    ASSERT_TRUE(openPanel(s, p));
     ASSERT_EQ(p.values.size(), subtitleFields);
     const char* labels[] = {"clip", "", "x", "y", "first_frame"};
     const char* types[] = {"clip", "string", "float", "float", "int"};
@@ -130,22 +113,18 @@ TEST(FilterParameterPanel, ComposesACallFromTheFilterListAndInsertsIt) {
     pressKey(VK_RETURN);
     ASSERT_TRUE(waitFor(10000, [&] { return !IsWindow(p.frame); }));
     EXPECT_EQ(editorText(s.editor), "src = BlankClip()\r\nSubtitle(\"Hello\", x=float)");
-    PostMessageA(s.main, WM_CLOSE, 0, 0);
-    MessageBoxSeen box;
-    ASSERT_TRUE(waitForMessageBox(s.program, box));
-    answer(box, IDNO);
-    EXPECT_EQ(s.program.waitForExit(), 0);
+    EXPECT_TRUE(s.close());
 }
 
 TEST(FilterParameterPanel, ReadsBackACallInTheScriptAndRefusesTooManyArguments) {
-    Session s;
+    ScriptSession s;
     const std::string script =
         "src = BlankClip()\r\nSubtitle(src,\"say \"\"hi\"\"\",size=24.5,font=\"Arial\")\r\nBlur(src,1,2,3,4)\r\n";
-    ASSERT_TRUE(s.start(script));
-    s.selectLine(1);
+    ASSERT_TRUE(s.start("calls.avs", script));
+    selectLine(s, 1);
     pressKey(VK_F1);
     Panel p;
-    ASSERT_TRUE(s.openPanel(p));
+    ASSERT_TRUE(openPanel(s, p));
     EXPECT_NE(findDescendant(p.frame, "Static", "Parameter string from \"calls.avs\""), nullptr);
     EXPECT_NE(findDescendant(p.frame, "Edit", "src,\"say \"\"hi\"\"\",size=24.5,font=\"Arial\""), nullptr);
     EXPECT_EQ(windowText(p.values[0]), "src");
@@ -161,7 +140,7 @@ TEST(FilterParameterPanel, ReadsBackACallInTheScriptAndRefusesTooManyArguments) 
               "src = BlankClip()\r\nSubtitle(src, \"say hi\", font=\"Arial\", size=24.5)\r\nBlur(src,1,2,3,4)\r\n");
 
     // Blur takes four arguments: five fill nothing.
-    s.selectLine(2);
+    selectLine(s, 2);
     pressKey(VK_F1);
     MessageBoxSeen box;
     ASSERT_TRUE(waitForMessageBox(s.program, box));
@@ -169,14 +148,11 @@ TEST(FilterParameterPanel, ReadsBackACallInTheScriptAndRefusesTooManyArguments) 
     EXPECT_EQ(box.text, "sorry dude can't help ya\n\nYou be having more parameters than places to put them.");
     answer(box, IDOK);
     Panel blur;
-    ASSERT_TRUE(s.openPanel(blur));
+    ASSERT_TRUE(openPanel(s, blur));
     for (size_t row = 0; row < blur.values.size(); ++row) EXPECT_FALSE(blur.included(row)) << row;
     pressKey(VK_ESCAPE);
     ASSERT_TRUE(waitFor(10000, [&] { return !IsWindow(blur.frame); }));
     EXPECT_EQ(editorText(s.editor),
               "src = BlankClip()\r\nSubtitle(src, \"say hi\", font=\"Arial\", size=24.5)\r\nBlur(src,1,2,3,4)\r\n");
-    PostMessageA(s.main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(waitForMessageBox(s.program, box));
-    answer(box, IDNO);
-    EXPECT_EQ(s.program.waitForExit(), 0);
+    EXPECT_TRUE(s.close());
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "e2e/driver/driver.h"
+#include "support/temp_folder.h"
 
 namespace driver {
 
@@ -138,6 +138,25 @@ bool waitForFocus(HWND window, DWORD timeout) {
         if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return false;
         return info.hwndFocus == window || IsChild(window, info.hwndFocus);
     });
+}
+
+bool ScriptSession::start(const std::string& name, const std::string& script) {
+    folder.write("encoder.ini", crlfLines({"#### encoder.ini ####", "end encoder.ini"}));
+    folder.write("zandolin.ini", crlfLines({"#### zandolin.ini ####", "end zandolin.ini"}));
+    folder.write(name, script);
+    if (!program.start(folder, "\"" + folder.file(name) + "\"")) return false;
+    main = program.waitForMainWindow();
+    editor = main ? FindWindowExA(main, nullptr, "Scintilla", nullptr) : nullptr;
+    return editor && waitFor(10000, [&] { return editorText(editor) == script; });
+}
+
+bool ScriptSession::close() {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    MessageBoxSeen box;
+    bool asked = false;  // a changed script is offered for saving first
+    waitFor(defaultTimeout, [&] { return !program.running() || (asked = waitForMessageBox(program, box, 0)); });
+    if (asked) answer(box, IDNO);
+    return program.waitForExit() == 0;
 }
 
 }  // namespace driver

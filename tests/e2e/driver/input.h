@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "e2e/driver/driver.h"
+
 namespace driver {
 
 void clickAt(POINT screen);
@@ -27,6 +29,18 @@ HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeou
 HWND findDescendant(HWND parent, const char* windowClass, const char* text);
 // Waits until the window has the keyboard focus of its thread (or one of its children has).
 bool waitForFocus(HWND window, DWORD timeout = 10000);
+// The program started on one script written into its folder, with empty settings files.
+struct ScriptSession {
+    ProgramFolder folder;
+    Program program;
+    HWND main = nullptr;
+    HWND editor = nullptr;
+    // True once the editor shows the script.
+    bool start(const std::string& name, const std::string& script);
+    // Closes the program, declining to save the script; true when it ended with code 0.
+    bool close();
+};
+
 // Polls condition every 50 ms until it holds or the time runs out.
 template <typename Condition>
 bool waitFor(DWORD timeout, Condition condition) {

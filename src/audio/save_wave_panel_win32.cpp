@@ -11,6 +11,7 @@
 #include "app/views_layout_win32.h"
 #include "audio/wave_export.h"
 #include "base/bounded_text.h"
+#include "editor/script_editor.h"
 
 namespace {
 
@@ -31,8 +32,10 @@ const char* const mediaFilter =
     "Mpeg audio (.mp2)\0*.mp2\0Audio ac3 (.ac3)\0*.ac3\0Wav audio (.wav)\0*.wav\0All Files (*.*)\0*.*\0";
 
 // The script in the editor is on disk as it is shown: the export reads the file, not the editor.
+// The editor's own flag counts too, because the loop does not record edits while a panel is open.
 bool scriptSaved(const AppState& app) {
-    return app.views.sourceScriptPath[0] && strcmp(app.views.sourceTitle, "untitled") != 0 && !app.scriptModified;
+    return app.views.sourceScriptPath[0] && strcmp(app.views.sourceTitle, "untitled") != 0 && !app.scriptModified &&
+           !scriptEditor.modified();
 }
 
 void enableButtons(const SaveWavePanel& p, bool on) {

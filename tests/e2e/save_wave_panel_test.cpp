@@ -123,6 +123,13 @@ TEST(SaveWavePanel, MeasuresTheAudioSavesItWholeAndPerChannelAndTakesANewName) {
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(waitFor(10000, [&] { return shows(frame, s.folder.file("tone.wav")); }));
 
+    // A script changed while the panel is open is not what would be saved.
+    clickWindowAt(s.editor, 8, 8);
+    typeText("x");
+    EXPECT_EQ(clickAndAnswer(s, button(frame, "Save")),
+              "Sorry...  Save Wave Dlg: Your script has been modified or has not been saved.\n\nUntil I can get this "
+              "fixed can you please cancel out of this dialog window, save your source script and try again.\n\nThank "
+              "you.");
     clickWindow(button(frame, "Close / Cancel"));
     EXPECT_TRUE(waitFor(10000, [&] { return !IsWindow(frame); }));
     EXPECT_TRUE(s.close());

@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include "app/control_events_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/keys_win32.h"
@@ -71,18 +72,7 @@ void phasePanel(AppState& app) {
 }
 
 void phaseEventFlags(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (e.editChanged && app.views.currentView != viewVideoEditor &&
-        reinterpret_cast<HWND>(e.eventSender) == windowAt(winEditor)) {
-        app.scriptModified = true;
-        app.document.setModified();
-        app.views.titleMark = '*';
-    }
-    // A typed character that matched no function name gives the status line back.
-    if (e.statusRefresh) {
-        e.statusRefresh = 0;
-        updateStatusBar(app);
-    }
+    // The dropped file and the filter list come first, then the controls in their order.
     runShellEventHooks(app);
     handleControlEvents(app);
 }
@@ -96,14 +86,24 @@ bool wantsCommandPhase(const AppState& app) {
 
 void phaseRelayout(AppState& app) {
     ShellEvents& e = shellEvents;
-    if (app.relayoutRequested && !app.panelOpen) app.relayoutRequested = false;
+    if (app.relayoutRequested && !app.panelOpen) {
+        app.relayoutRequested = false;
+        if (app.views.currentView == viewVideoEditor) refreshSceneList(app);
+        HWND focus = app.focusToRestore;
+        if (focus && (focus == windowAt(winEditor) || focus == windowAt(winFilterGraphList))) SetFocus(focus);
+        app.player.layoutVideo();
+    }
     if (e.mainResized && !app.panelOpen) {
         if (clientSizeChanged(app)) {
             applyView(app);
+            app.player.layoutVideo();
             app.relayoutRequested = true;
         }
     }
-    if (e.paint && !app.panelOpen) app.relayoutRequested = true;
+    if (e.paint && !app.panelOpen) {
+        app.player.layoutVideo();
+        app.relayoutRequested = true;
+    }
     e.mainResized = 0;
     e.paint = 0;
 }

@@ -1,6 +1,6 @@
 // Chapter times checked against what a real AviSynth makes of the project script: for random
 // scene lists the chapter of each scene must sit where AviSynth's own frame counts of the
-// script's pieces put it. Runs when $ZANDOLIN_REAL_AVISYNTH names a folder with avisynth.dll.
+// script's pieces put it. Runs when $ZANDOLIN_AVISYNTH_PLUS names a folder with avisynth.dll.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -83,8 +83,8 @@ long long chapterMs(const std::string& time) {
 }  // namespace
 
 TEST(ChapterTimesRealAviSynth, RandomListsAgreeWithTheFrameCountsOfTheScript) {
-    std::string folder = testFolderFromEnv("ZANDOLIN_REAL_AVISYNTH");
-    if (folder.empty()) GTEST_SKIP() << "ZANDOLIN_REAL_AVISYNTH not set";
+    std::string folder = testFolderFromEnv("ZANDOLIN_AVISYNTH_PLUS");
+    if (folder.empty()) GTEST_SKIP() << "ZANDOLIN_AVISYNTH_PLUS not set";
     RealAvs avs;
     ASSERT_TRUE(avs.load(folder + "avisynth.dll")) << folder;
     TempFolder dir;

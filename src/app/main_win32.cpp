@@ -113,8 +113,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     // Without a script on the command line the program shows the view it was closed in.
     const bool scriptFromCommandLine = openCommandLineScript(app);
     if (!scriptFromCommandLine) app.views.currentView = startView;
-    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     applyView(app);
+    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     // 15. Into the loop.
     SetFocus(main);
     app.pendingSaveAs = false;

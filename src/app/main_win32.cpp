@@ -53,6 +53,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     app.instance = instance;
     app.arguments = arguments ? arguments : "";
 
+    // avisynth.dll loads while the windows are built.
+    startLoadingAvisynth();
     // 1. Windows.
     windowTable.handle[winEditor] = nullptr;
     app.windowBuilder.build(instance, mainWindowProcedure);

@@ -7,6 +7,8 @@
 
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
+#include "app/keys_win32.h"
+#include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
 
@@ -80,6 +82,7 @@ void phaseEventFlags(AppState& app) {
         e.statusRefresh = 0;
         updateStatusBar(app);
     }
+    runShellEventHooks(app);
     handleControlEvents(app);
 }
 
@@ -108,6 +111,7 @@ void phaseTranslate(AppState& app) {
     MSG& m = app.currentMessage;
     if (app.accelerators && TranslateAcceleratorA(windowAt(winMain), app.accelerators, &m)) return;
     TranslateMessage(&m);
+    moveFilterListOnArrow(app);
     DispatchMessageA(&m);
 }
 

@@ -1,9 +1,11 @@
 #include "app/message_loop_win32.h"
+#include "app/session_recovery_win32.h"
 
 #include <cstdio>
 #include <objbase.h>
 #include <ole2.h>
 
+#include "app/control_events_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/keys_win32.h"
@@ -70,18 +72,7 @@ void phasePanel(AppState& app) {
 }
 
 void phaseEventFlags(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (e.editChanged && app.views.currentView != viewVideoEditor &&
-        reinterpret_cast<HWND>(e.eventSender) == windowAt(winEditor)) {
-        app.scriptModified = true;
-        app.document.setModified();
-        app.views.titleMark = '*';
-    }
-    // A typed character that matched no function name gives the status line back.
-    if (e.statusRefresh) {
-        e.statusRefresh = 0;
-        updateStatusBar(app);
-    }
+    // The dropped file and the filter list come first, then the controls in their order.
     runShellEventHooks(app);
     handleControlEvents(app);
 }
@@ -95,14 +86,24 @@ bool wantsCommandPhase(const AppState& app) {
 
 void phaseRelayout(AppState& app) {
     ShellEvents& e = shellEvents;
-    if (app.relayoutRequested && !app.panelOpen) app.relayoutRequested = false;
+    if (app.relayoutRequested && !app.panelOpen) {
+        app.relayoutRequested = false;
+        if (app.views.currentView == viewVideoEditor) refreshSceneList(app);
+        HWND focus = app.focusToRestore;
+        if (focus && (focus == windowAt(winEditor) || focus == windowAt(winFilterGraphList))) SetFocus(focus);
+        app.player.layoutVideo();
+    }
     if (e.mainResized && !app.panelOpen) {
         if (clientSizeChanged(app)) {
             applyView(app);
+            app.player.layoutVideo();
             app.relayoutRequested = true;
         }
     }
-    if (e.paint && !app.panelOpen) app.relayoutRequested = true;
+    if (e.paint && !app.panelOpen) {
+        app.player.layoutVideo();
+        app.relayoutRequested = true;
+    }
     e.mainResized = 0;
     e.paint = 0;
 }
@@ -129,6 +130,7 @@ void shutdownOnClose(AppState& app) {
     GetWindowRect(main, &r);
     app.views.currentRect = {r.left, r.top, r.right, r.bottom};
     saveUserSettings(app.views, nullptr);
+    endSession(app);
     if (app.accelerators) DestroyAcceleratorTable(app.accelerators);
     app.accelerators = nullptr;
     OleUninitialize();
@@ -159,6 +161,7 @@ int runMessageLoop(AppState& app) {
         // 4. right-click and pending command
         if (wantsCommandPhase(app) && !app.panelOpen) handleRightClickAndCommand(app);
         app.menus.pendingCommand = 0;
+        noteSessionSource(app);
         // 5. relayout and repaint
         phaseRelayout(app);
         // 6. translation and dispatch

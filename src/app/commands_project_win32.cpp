@@ -80,6 +80,7 @@ void openProject(AppState& app) {
         copyText(names.projectFilePath, name);
         loadProject(app.views.programFolder, names, main);
         copyText(app.views.projectFilePath, names.projectFilePath);
+        app.rowCount = app.sceneList.rowCount = countRows(app.views.programFolder);
         const char* source = names.sourceScriptPath;
         if (source[0] && checkScriptForPlayer(app, source)) {
             app.player.openMedia(source, app.views.currentView);

@@ -90,7 +90,10 @@ void handleRightClickAndCommand(AppState& app) {
     if (!app.keyAskedForCommand && isMenuMessage(m)) {
         rightClickedWindow = m.hwnd;
         rightClickAction(app, indexOf(m.hwnd));
-        if (!app.panelOpen) popupMenu(app.menus, m.hwnd, m.pt.x, m.pt.y);
+        if (!app.panelOpen) {
+            updateRowItems(app.menus, app.rowCount);
+            popupMenu(app.menus, m.hwnd, m.pt.x, m.pt.y);
+        }
     }
     const unsigned command = app.menus.pendingCommand;
     app.menus.pendingCommand = 0;

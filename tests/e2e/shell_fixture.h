@@ -29,9 +29,16 @@ struct Session {
         if (!program.start(folder, arguments)) return false;
         main = program.waitForMainWindow();
         if (!main) return false;
+        return attach(main);
+    }
+    // Takes the windows of a running program; returns once its loop answers, when start-up
+    // has placed the window where it stays.
+    bool attach(HWND window) {
+        main = window;
         editor = FindWindowExA(main, nullptr, "Scintilla", nullptr);
         status = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
-        return editor && status;
+        DWORD_PTR result = 0;
+        return editor && status && SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, driver::defaultTimeout, &result);
     }
     std::string statusPart(int part) const { return driver::statusText(status, part); }
     // Windows by their table index: the first seventeen children of the main window are 1..17

@@ -85,7 +85,10 @@ std::vector<MenuItemSeen> readMenus(const Program& program, const ProgramFolder&
     std::vector<MenuItemSeen> items;
     const std::string dump = folder.file("menus.txt");
     std::filesystem::remove(dump);
-    const std::string dll = testBinFolder() + "menu_reader.dll";
+    // A fresh copy for every reading: a library already loaded would not run again.
+    static int readings = 0;
+    const std::string dll = folder.file("menu_reader_" + std::to_string(++readings) + ".dll");
+    folder.copyIn(testBinFolder() + "menu_reader.dll", "menu_reader_" + std::to_string(readings) + ".dll");
     HANDLE process = program.process.hProcess;
     void* remote = VirtualAllocEx(process, nullptr, dll.size() + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (!remote) return items;
@@ -143,7 +146,11 @@ bool chooseFromMenu(const Program& program, const ProgramFolder& folder, HWND wi
             item = findItemByText(seen, text);
             return item != nullptr;
         });
-        if (!item) return false;
+        if (!item) {  // show what was there instead
+            for (const MenuItemSeen& i : readMenus(program, folder))
+                fprintf(stderr, "menu %d %d %u %s (%ld %ld)\n", i.menu, i.position, i.id, i.text.c_str(), i.rect.left, i.rect.top);
+            return false;
+        }
         const RECT r = item->rect;
         clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }

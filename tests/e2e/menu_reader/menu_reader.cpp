@@ -1,6 +1,8 @@
 // Loaded into the running program by the end-to-end tests: writes every visible popup menu of
 // the process (item texts, ids, states and screen rectangles) to "menus.txt" in the program's
-// folder, then declines to stay loaded. Popup menus cannot be read from another process.
+// folder. Popup menus cannot be read from another process. The reading runs on a thread of
+// its own, outside the loader lock, because it waits for the menu's window to answer; each
+// reading loads a fresh copy of this library, so nothing needs unloading.
 #include <windows.h>
 
 #include <cstdio>
@@ -60,8 +62,15 @@ void dumpMenus() {
 
 }  // namespace
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+DWORD WINAPI dumpThread(void*) {
     dumpMenus();
-    return FALSE;  // unloaded at once, so the next load reads again
+    return 0;
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        HANDLE thread = CreateThread(nullptr, 0, dumpThread, nullptr, 0, nullptr);
+        if (thread) CloseHandle(thread);
+    }
+    return TRUE;
 }

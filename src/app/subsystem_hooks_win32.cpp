@@ -15,10 +15,7 @@ int editorCharacterAdded(int character) { return onCharAdded(character) ? 1 : 0;
 
 void editorStyleNeeded(intptr_t position) { onStyleNeeded(position); }
 
-
 void bindEditor(AppState&) { bindEditorWindow(windowAt(winEditor)); }
-
-void prepareSceneList(AppState&) {}
 
 void applyEditorOptions(AppState& app) {
     EditorLook look;
@@ -31,17 +28,15 @@ void loadStartupTexts(AppState& app) {
     ::loadStartupTexts(app.document, app.views.beginnerTips, app.views.alphaFlag);
 }
 
-void runPanelHandler(AppState&) {}
-
-void handleControlEvents(AppState&) {
-    // No control handler consumes these yet; clear them so they do not pile up.
+void runTimersAndPlayer(AppState& app) {
     ShellEvents& e = shellEvents;
-    e.buttonClicked = e.selectionChange = e.doubleClick = 0;
-    e.notification3 = e.notification6 = e.closeUp = e.selectEndOk = e.editChanged = 0;
-    e.horizontalScroll = e.lineUp = e.lineDown = e.pageUp = e.pageDown = e.thumbPosition = e.thumbTrack = 0;
-    e.timer86522 = e.timer12522 = e.timer222 = e.timer2225 = e.timer25552 = 0;
-    e.fileDropped = e.tabChanged = e.toolbarCommand = e.statusRefresh = 0;
-    e.accelerator1550 = e.accelerator1580 = e.accelerator1582 = e.accelerator1584 = e.accelerator1586 = 0;
+    if (e.timer2225) {
+        e.timer2225 = 0;
+        app.player.onPropertyFrameTimer();
+    }
+    // Nothing else acts on these yet; clear them so a long panel session does not leave
+    // stale ticks for the main handlers.
+    e.timer86522 = e.timer12522 = e.timer222 = e.timer25552 = 0;
 }
 
 void showFilterTip(AppState&) { onTipTimer(); }

@@ -101,7 +101,7 @@ void openScriptFile(AppState& app, const char* path) {
 void openScript(AppState& app) {
     pausePlayer(app);
     HWND focus = GetFocus();
-    app.avisynth.viewerWidth = app.avisynth.viewerHeight = 1;
+    app.views.clipWidth = app.views.clipHeight = 1;
     if (offerSaveBeforeOpen(app) &&
         scriptDialog(app.fileDialogs, windowAt(winMain), app.views.sourceScriptPath, scriptDialogOpen) == 0)
         openScriptFile(app, app.fileDialogs.lastPath);

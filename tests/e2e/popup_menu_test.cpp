@@ -119,3 +119,47 @@ TEST(PopupMenus, ExitWithAModifiedScriptOffersToSave) {
     EXPECT_EQ(s.folder.read("kept.avs"), script + "#");
     EXPECT_EQ(s.folder.read("clip.avs"), script);
 }
+
+TEST(PopupMenus, ThePreviewHasItsOwnMainMenuAndTheVideoMenuFollowsEachView) {
+    Session s;
+    ASSERT_TRUE(s.start("\"" + s.folder.file("clip.avs") + "\""));
+    ASSERT_EQ(editorText(s.editor), script);
+    RECT client;
+    GetClientRect(s.main, &client);
+    const POINT background = {client.right - 25, 12};
+
+    // F5: the script preview (view 2); the main window offers "PreViewMain".
+    pressKeys({VK_F5});
+    ASSERT_TRUE(waitFor([&] { return s.statusPart(0) == " Script Preview"; }));
+    auto items = openMenu(s, s.main, background);
+    EXPECT_EQ(findItem(items, 10007), nullptr);
+    expectMarks(items, {{11001, true, false}, {11004, false, false}, {11006, false, true}, {11007, false, false}});
+    closeMenu(s);
+    RECT vr;
+    GetClientRect(s.video(), &vr);
+    items = openMenu(s, s.video(), {vr.right / 2, vr.bottom / 2});
+    expectMarks(items, {{22016, false, false}, {22017, true, false}, {22004, true, false}, {22022, false, false},
+                        {22011, false, false}, {22012, true, false}, {22013, true, false}});
+    closeMenu(s);
+
+    // F5 again returns to the editor; F11 opens the Video Editor.
+    pressKeys({VK_F5});
+    ASSERT_TRUE(waitFor([&] { return s.statusPart(0) == " Script Edit View"; }));
+    pressKeys({VK_F11});
+    ASSERT_TRUE(waitFor([&] { return s.statusPart(0) == " Video Edit View"; }));
+    GetClientRect(s.video(), &vr);
+    items = openMenu(s, s.video(), {vr.right / 2, vr.bottom / 2});
+    expectMarks(items, {{22017, true, false}, {22016, true, false}, {22004, false, false}, {22013, false, true},
+                        {22011, false, false}, {22022, true, false}});
+    closeMenu(s);
+
+    // The Media Viewer enables the File submenu and greys the multi-frame item.
+    pressKeys({VK_F10});
+    ASSERT_TRUE(waitFor([&] { return s.statusPart(0) == " Media Viewer"; }));
+    GetClientRect(s.video(), &vr);
+    items = openMenu(s, s.video(), {vr.right / 2, vr.bottom / 2});
+    expectMarks(items, {{22017, false, false}, {22004, true, false}, {22012, false, true}, {22013, false, false}});
+    closeMenu(s);
+    ASSERT_TRUE(s.choose(s.video(), {vr.right / 2, vr.bottom / 2}, {"Exit"}));
+    EXPECT_EQ(s.program.waitForExit(), 0);
+}

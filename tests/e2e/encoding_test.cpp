@@ -173,10 +173,19 @@ TEST(Encoding, EncodeClickRunsThePairedAudioEncoderFirstThenTheEncoderAndReports
     click(editor);
     ASSERT_TRUE(waitForFocusIn(editor));
     typeText("#");
-    pressKey(VK_F7);
-    answerFileDialog(s.program, "Encoder output file", "");
-    EXPECT_EQ(expectBox(s.program, "Encode File", IDNO),
-              "Do you wish to save your work before encoding ?\nYou really should.");
+    for (int press : {IDYES, IDNO}) {
+        pressKey(VK_F7);
+        answerFileDialog(s.program, "Encoder output file", "");
+        EXPECT_EQ(expectBox(s.program, "Encode File", press),
+                  "Do you wish to save your work before encoding ?\nYou really should.");
+        if (press != IDYES) break;
+        // Yes asks for the save dialog on the next pass.
+        MessageBoxSeen save;
+        ASSERT_TRUE(waitForMessageBox(s.program, save));
+        EXPECT_EQ(save.title, "Zandolin Save File");
+        pressKey(VK_ESCAPE);
+        ASSERT_TRUE(waitUntilGone(save.window));
+    }
     EXPECT_TRUE(noMessageBoxFor(s.program, 1000));
     EXPECT_EQ(s.commandLines().size(), 2u);
 }

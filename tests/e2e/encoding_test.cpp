@@ -68,6 +68,10 @@ struct Session {
             lines.push_back(text.substr(at + key.size(), text.find('\n', at) - at - key.size()));
         return lines;
     }
+    // True once count command lines are recorded and the main window is back in use.
+    bool ranAndBack(size_t count) const {
+        return pollFor(30000, [&] { return commandLines().size() == count && !IsIconic(main); }) && waitForFocusIn(main);
+    }
     std::string quoted(const std::string& name) const { return "\"" + folder.file(name) + "\""; }
 };
 
@@ -138,8 +142,7 @@ TEST(Encoding, EncodeClickRunsThePairedAudioEncoderFirstThenTheEncoderAndReports
     EXPECT_EQ(windowText(s.main), "Encoding");
     EXPECT_TRUE(IsIconic(s.main));
     s.folder.write("release", "");
-    ASSERT_TRUE(pollFor(30000, [&] { return !IsIconic(s.main) && s.commandLines().size() == 2; }));
-    ASSERT_TRUE(waitForFocusIn(s.main));
+    ASSERT_TRUE(s.ranAndBack(2));
     EXPECT_NE(windowText(s.main), "Encoding");
     const std::vector<std::string> lines = s.commandLines();
     EXPECT_EQ(lines[0], "\"" + s.recorder + "\" -a " + s.quoted("clip.avs") + "  " + s.quoted("clip_Audio.mpa") + "  ");
@@ -314,7 +317,7 @@ TEST(Encoding, ToolButtonIsSetUpInItsPanelAndLaunchesItsProgram) {
     EXPECT_NE(s.folder.read("zandolin.ini").find("button 1\r\n" + s.recorder + "\r\n%filename\r\n"), std::string::npos);
 
     click(button1);
-    ASSERT_TRUE(pollFor(30000, [&] { return s.commandLines().size() == 1; }));
+    ASSERT_TRUE(s.ranAndBack(1));
     EXPECT_EQ(s.commandLines()[0], "\"" + s.recorder + "\"  " + s.quoted("clip.avs") + " ");
 
     // Button six with unsaved text gets the preview script.
@@ -323,7 +326,7 @@ TEST(Encoding, ToolButtonIsSetUpInItsPanelAndLaunchesItsProgram) {
     ASSERT_TRUE(waitForFocusIn(editor));
     typeText("#");
     click(mainChild(s.main, toolButton6));
-    ASSERT_TRUE(pollFor(30000, [&] { return s.commandLines().size() == 2; }));
+    ASSERT_TRUE(s.ranAndBack(2));
     EXPECT_EQ(s.commandLines()[1], "\"" + s.recorder + "\"  " + s.quoted("windat.avs") + " ");
 
     // A program deleted from disk: "File Invalid", whose OK opens the setup panel.

@@ -1,40 +1,37 @@
 #include "e2e/driver/input.h"
 
-#include <cstdio>
-
 #include "e2e/driver/driver.h"
 
 namespace driver {
 
 namespace {
 
+void send(INPUT input) { SendInput(1, &input, sizeof input); }
+
 void mouseEvent(POINT p, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
+    INPUT input = {INPUT_MOUSE};
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
     input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
+    send(input);
 }
 
 void keyEvent(WORD vk, WORD scan, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = scan;
-    input.ki.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
+    INPUT input = {INPUT_KEYBOARD};
+    input.ki = {vk, scan, flags};
+    send(input);
 }
 
-template <class Done>
-bool poll(DWORD timeout, Done done) {
+template <class Found>
+auto pollFor(DWORD timeout, Found found) {
     const ULONGLONG end = GetTickCount64() + timeout;
-    do {
-        if (done()) return true;
+    auto result = found();
+    while (!result && GetTickCount64() < end) {
         Sleep(20);
-    } while (GetTickCount64() < end);
-    return done();
+        result = found();
+    }
+    return result;
 }
 
 }  // namespace
@@ -43,11 +40,9 @@ void click(HWND window, bool right) {
     RECT r = {};
     GetWindowRect(window, &r);
     const POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    mouseEvent(p, 0);
     mouseEvent(p, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     mouseEvent(p, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-    // The hand moves on after a click; the program looks at what a click did when its next
-    // message arrives.
+    // The program looks at what a click did when its next message arrives.
     mouseEvent({p.x + 1, p.y + 1}, 0);
 }
 
@@ -67,6 +62,14 @@ void pressKey(WORD virtualKey, bool ctrl, bool shift) {
     if (ctrl) keyEvent(VK_CONTROL, 0, KEYEVENTF_KEYUP);
 }
 
+bool waitForFocusIn(HWND window, DWORD timeout) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return pollFor(timeout, [&] {
+        GUITHREADINFO info = {sizeof info};
+        return GetGUIThreadInfo(thread, &info) && (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+    });
+}
+
 std::string controlText(HWND control) {
     wchar_t wide[2048] = {};
     SendMessageW(control, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(wide));
@@ -78,66 +81,27 @@ std::string controlText(HWND control) {
 std::vector<HWND> childrenOf(HWND parent, const char* className, const char* text) {
     std::vector<HWND> found;
     for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (_stricmp(windowClass(w).c_str(), className) == 0 && (!text || controlText(w) == text))
-            found.push_back(w);
+        if (_stricmp(windowClass(w).c_str(), className) == 0 && (!text || controlText(w) == text)) found.push_back(w);
     return found;
 }
 
 HWND waitForChild(HWND parent, const char* className, const char* text, DWORD timeout) {
-    HWND found = nullptr;
-    poll(timeout, [&] {
+    return pollFor(timeout, [&]() -> HWND {
         const std::vector<HWND> all = childrenOf(parent, className, text);
-        found = all.empty() ? nullptr : all[0];
-        return found != nullptr;
+        return all.empty() ? nullptr : all[0];
     });
-    return found;
 }
 
 HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart, DWORD timeout) {
-    HWND found = nullptr;
-    poll(timeout, [&] {
+    return pollFor(timeout, [&]() -> HWND {
         for (HWND w : topLevelWindows(processId))
-            if (windowClass(w) == className && windowText(w).rfind(titleStart, 0) == 0) found = w;
-        return found != nullptr;
-    });
-    return found;
-}
-
-bool waitForFocusIn(HWND window, DWORD timeout) {
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    return poll(timeout, [&] {
-        GUITHREADINFO info = {sizeof info};
-        return GetGUIThreadInfo(thread, &info) && (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+            if (windowClass(w) == className && windowText(w).rfind(titleStart, 0) == 0) return w;
+        return nullptr;
     });
 }
 
 bool waitUntilGone(HWND window, DWORD timeout) {
-    return poll(timeout, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
-}
-
-bool saveScreen(const std::string& path) {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB};
-    const DWORD stride = (w * 3 + 3) & ~3u;
-    std::vector<char> pixels(stride * h);
-    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + pixels.size()), 0, 0,
-                             DWORD(sizeof file + sizeof info)};
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    FILE* out = fopen(path.c_str(), "wb");
-    if (!out) return false;
-    fwrite(&file, sizeof file, 1, out);
-    fwrite(&info, sizeof info, 1, out);
-    fwrite(pixels.data(), 1, pixels.size(), out);
-    return fclose(out) == 0;
+    return pollFor(timeout, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
 }  // namespace driver

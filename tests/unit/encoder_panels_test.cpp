@@ -6,14 +6,10 @@
 #include "encoding/panel_layouts.h"
 
 namespace {
-uint32_t code(const char (&t)[5]) {
-    return uint32_t(uint8_t(t[0])) | uint32_t(uint8_t(t[1])) << 8 | uint32_t(uint8_t(t[2])) << 16 | uint32_t(uint8_t(t[3])) << 24;
-}
 bool overlap(const ControlPlace& a, const ControlPlace& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
-// The bottom row stays inside the client area and clear of every other control (combo
-// boxes count with their closed height, the radio group with its three rows).
+// The bottom row stays inside the client area and clear of every other control.
 void expectClearBottomRow(const std::vector<ControlPlace>& row, std::vector<ControlPlace> others, int w, int h) {
     for (const ControlPlace& b : row) {
         EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.width <= w && b.y + b.height <= h) << b.x << "," << b.y;
@@ -23,19 +19,16 @@ void expectClearBottomRow(const std::vector<ControlPlace>& row, std::vector<Cont
 }
 }  // namespace
 
-TEST(ColourSpace, TestAgainstTheScriptsFormat) {
+TEST(ColourSpace, TestAgainstTheScriptsFormatAndTheControls) {
+    const uint32_t yv12 = 0x32315659, yuy2 = 0x32595559, dib = 0x20424944;  // "YV12", "YUY2", "DIB "
     const struct {
         int colourSpace;
         uint32_t handler;
         bool mismatch;
-    } cases[] = {{0, code("YUY2"), false}, {1, code("YV12"), false}, {1, code("YUY2"), true},
-                 {2, code("YUY2"), false}, {3, code("DIB "), false}, {4, code("DIB "), false},
-                 {3, code("YV12"), true},  {1, 0, true},  // an unreadable clip does not pass
-                 {7, code("YV12"), true}};
+    } cases[] = {{0, yuy2, false}, {1, yv12, false}, {1, yuy2, true}, {2, yuy2, false}, {3, dib, false},
+                 {4, dib, false},  {3, yv12, true},  {1, 0, true},  // an unreadable clip does not pass
+                 {7, yv12, true}};
     for (const auto& c : cases) EXPECT_EQ(colourSpaceMismatch(c.colourSpace, c.handler), c.mismatch) << c.colourSpace;
-}
-
-TEST(ColourSpace, ShownCodeReadsBack) {
     for (int c = 0; c <= 4; ++c) {
         const ColourSpaceControls shown = showColourSpace(c);
         EXPECT_EQ(shown.radiosEnabled, c != 0);
@@ -51,15 +44,14 @@ TEST(PanelLayouts, BottomButtonsStayInsideAndClearOfTheOtherControls) {
     for (int less : {0, 26, 36}) {
         const int w = 650 - less / 4, h = 416 - less;
         EncoderSetupLayout e = encoderSetupLayout(w, h);
-        e.description.height = e.paired.height = 24;
+        e.description.height = e.paired.height = 24;  // closed combo boxes
         e.radios.height *= 3;
         expectClearBottomRow({e.cancel, e.ok, e.save},
                              {e.description, e.paired, e.commandLine, e.deleteButton, e.iconButton, e.helpButton,
                               e.testBox, e.waveBox, e.radios, e.iconLabel},
                              w, h);
-        const ToolButtonLayout t = toolButtonLayout(500 - less / 4, 320 - less);
-        expectClearBottomRow({t.cancel, t.ok}, {t.prompt, t.fileTitle, t.commandLine, t.iconButton}, 500 - less / 4,
-                             320 - less);
+        const ToolButtonLayout t = toolButtonLayout(w - 150, h - 96);
+        expectClearBottomRow({t.cancel, t.ok}, {t.prompt, t.fileTitle, t.commandLine, t.iconButton}, w - 150, h - 96);
         EXPECT_FALSE(overlap(t.iconButton, t.prompt));
     }
 }

@@ -6,32 +6,26 @@ namespace driver {
 
 namespace {
 
-void send(INPUT input) { SendInput(1, &input, sizeof input); }
-
 void mouseEvent(POINT p, DWORD flags) {
     INPUT input = {INPUT_MOUSE};
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
     input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    send(input);
+    SendInput(1, &input, sizeof input);
 }
 
 void keyEvent(WORD vk, WORD scan, DWORD flags) {
     INPUT input = {INPUT_KEYBOARD};
     input.ki = {vk, scan, flags};
-    send(input);
+    SendInput(1, &input, sizeof input);
 }
 
 template <class Found>
 auto pollFor(DWORD timeout, Found found) {
     const ULONGLONG end = GetTickCount64() + timeout;
-    auto result = found();
-    while (!result && GetTickCount64() < end) {
-        Sleep(20);
-        result = found();
-    }
-    return result;
+    while (!found() && GetTickCount64() < end) Sleep(20);
+    return found();
 }
 
 }  // namespace
@@ -53,13 +47,11 @@ void typeText(const std::string& text) {
     }
 }
 
-void pressKey(WORD virtualKey, bool ctrl, bool shift) {
-    if (ctrl) keyEvent(VK_CONTROL, 0, 0);
+void pressKey(WORD virtualKey, bool shift) {
     if (shift) keyEvent(VK_SHIFT, 0, 0);
     keyEvent(virtualKey, 0, 0);
     keyEvent(virtualKey, 0, KEYEVENTF_KEYUP);
     if (shift) keyEvent(VK_SHIFT, 0, KEYEVENTF_KEYUP);
-    if (ctrl) keyEvent(VK_CONTROL, 0, KEYEVENTF_KEYUP);
 }
 
 bool waitForFocusIn(HWND window, DWORD timeout) {

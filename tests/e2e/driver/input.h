@@ -12,7 +12,7 @@ namespace driver {
 void click(HWND window, bool right = false);
 // Keys go where the focus is when they are sent: wait for it with waitForFocusIn first.
 void typeText(const std::string& text);
-void pressKey(WORD virtualKey, bool ctrl = false, bool shift = false);
+void pressKey(WORD virtualKey, bool shift = false);
 // Polls until the focus of the window's thread is the window or one of its children.
 bool waitForFocusIn(HWND window, DWORD timeout = 30000);
 // Text of a control of another process (the wide form crosses processes whole).

@@ -92,7 +92,7 @@ void pressIn(HWND field, std::initializer_list<WORD> keys) {
 // Replaces the one line of an edit or a combo box's edit.
 void retype(HWND field, const std::string& text) {
     pressIn(field, {VK_HOME});
-    pressKey(VK_END, true);
+    pressKey(VK_END, false, true);
     typeText(text);
 }
 

@@ -1,8 +1,0 @@
-#include "app/panels_win32.h"
-
-// Placeholders for panels whose subsystems are not built yet: opening one does nothing
-// visible and no panel becomes open. Each subsystem removes its lines here as it lands.
-void openFilterParameterPanel(AppState&) {}
-void openSaveWavePanel(AppState&) {}
-void handleFilterParameterPanel(AppState&) {}
-void handleSaveWavePanel(AppState&) {}

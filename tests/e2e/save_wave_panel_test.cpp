@@ -50,13 +50,19 @@ bool waveHolds(const std::string& file, uint16_t channels, const std::string& sa
     return fileChannels == channels && dataSize == samples.size() && file.compare(44, std::string::npos, samples) == 0;
 }
 
+// "Save Audio as Wave" in the editor's menu.
+constexpr int saveAudioItem = 9;
+
 HWND button(HWND frame, const char* text) { return findDescendant(frame, "Button", text); }
-bool shows(HWND frame, const std::string& text) { return findDescendant(frame, "Static", text.c_str()) != nullptr; }
+// The panel may still be adding its labels when it shows.
+bool shows(HWND frame, const std::string& text) {
+    return waitFor(5000, [&] { return findDescendant(frame, "Static", text.c_str()) != nullptr; });
+}
 
 // Right-clicks the editor and chooses the item; answers the engine's box when one is named.
 HWND openPanel(ScriptSession& s, const char* expectedBox = nullptr) {
     rightClickWindow(s.editor);
-    if (!chooseMenuItem(s.program.id(), "Save Audio as Wave")) return nullptr;
+    if (!chooseMenuItem(s.program.id(), saveAudioItem)) return nullptr;
     MessageBoxSeen box;
     if (expectedBox && (!waitForMessageBox(s.program, box) || box.title != expectedBox || !answer(box, IDOK)))
         return nullptr;

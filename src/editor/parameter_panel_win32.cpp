@@ -74,6 +74,12 @@ int rowOfInclude(const FilterParameterPanel& p, HWND window) {
     return -1;
 }
 
+// The row any of whose controls is window; -1.
+int rowOfControl(const FilterParameterPanel& p, HWND window) {
+    int row = rowOfValue(p, window);
+    return row >= 0 ? row : rowOfInclude(p, window);
+}
+
 void placeRows(FilterParameterPanel& p) {
     for (size_t i = 0; i < p.rows.size(); ++i) {
         const ParameterRowControls& r = p.rows[i];
@@ -167,7 +173,8 @@ bool takeInput(AppState& app, FilterParameterPanel& p) {
     if (!m.hwnd || !IsChild(app.panelHost.frame, m.hwnd)) return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     if (m.message == WM_KEYDOWN && m.wParam == VK_TAB && !ctrl) {
-        int row = rowOfValue(p, m.hwnd);
+        // From a row's include box Tab goes on to the next row, as from its value.
+        int row = rowOfControl(p, m.hwnd);
         focusRow(p, nextFocusRow(row >= 0 ? row : p.focusedRow - 1, p.rows.size()));
     } else if (m.message == WM_KEYDOWN && ctrl && shift && m.wParam == WPARAM(VkKeyScanA('o') & 0xFF)) {
         int row = rowOfValue(p, m.hwnd);

@@ -119,6 +119,14 @@ HWND findDescendant(HWND parent, const char* windowClass, const char* text) {
     return s.found;
 }
 
+std::string controlText(HWND control) {
+    char text[1024] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
+    return text;
+}
+
 bool waitForFocus(HWND window, DWORD timeout) {
     return waitFor(timeout, [&] {
         GUITHREADINFO info = {};

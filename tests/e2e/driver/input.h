@@ -27,6 +27,9 @@ bool chooseMenuItem(DWORD processId, int item, DWORD timeout = 15000);
 HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout = 15000);
 // The first descendant of parent of that class with that text (any text when text is null).
 HWND findDescendant(HWND parent, const char* windowClass, const char* text);
+// The text an edit or combo box of the program holds now (GetWindowText only sees the
+// caption a window was created with when it belongs to another process).
+std::string controlText(HWND control);
 // Waits until the window has the keyboard focus of its thread (or one of its children has).
 bool waitForFocus(HWND window, DWORD timeout = 10000);
 // The program started on one script written into its folder, with empty settings files.

@@ -13,7 +13,9 @@
 #include "dialogs/panel_host_win32.h"
 #include "editor/parameter_panel_win32.h"
 #include "editor/script_document.h"
+#include "encoding/encoding_state.h"
 #include "scenes/scene_list.h"
+#include "storage/project_file.h"
 #include "viewer/media_player_win32.h"
 
 enum PanelKind {
@@ -42,6 +44,7 @@ struct AppState {
     PanelHost panelHost;
     AvsBinding avisynth;
     MediaPlayer player;
+    EncodingState encoding;
 
     // The shell's own fields.
     HINSTANCE instance = nullptr;
@@ -65,6 +68,10 @@ struct AppState {
     HWND focusToRestore = nullptr;
     bool keyAskedForCommand = false;
     RECT lastClientRect = {};
+    // The project's three names and titles, as the project commands last set them.
+    ProjectNames project = {};
+    int effectivePreviewMode = 1;  // previewMode, taken when a preview starts
+    bool previewShown = false;     // the video window shows the preview script (view 2)
     // The records of the panels that keep state while open.
     SaveWavePanel saveWavePanel;
     FilterParameterPanel parameterPanel;

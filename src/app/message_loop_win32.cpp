@@ -1,11 +1,16 @@
 #include "app/message_loop_win32.h"
+#include "app/session_recovery_win32.h"
 
 #include <cstdio>
 #include <cstring>
 #include <objbase.h>
 #include <ole2.h>
 
+#include "app/control_events_win32.h"
+#include "app/panels_win32.h"
 #include "app/shell_events.h"
+#include "app/keys_win32.h"
+#include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
 
@@ -67,18 +72,8 @@ void phasePanel(AppState& app) {
 }
 
 void phaseEventFlags(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (e.editChanged && app.views.currentView != viewVideoEditor &&
-        reinterpret_cast<HWND>(e.eventSender) == windowAt(winEditor)) {
-        app.scriptModified = true;
-        app.document.setModified();
-        app.views.titleMark = '*';
-    }
-    // A typed character that matched no function name gives the status line back.
-    if (e.statusRefresh) {
-        e.statusRefresh = 0;
-        updateStatusBar(app);
-    }
+    // The dropped file and the filter list come first, then the controls in their order.
+    runShellEventHooks(app);
     handleControlEvents(app);
 }
 
@@ -91,14 +86,24 @@ bool wantsCommandPhase(const AppState& app) {
 
 void phaseRelayout(AppState& app) {
     ShellEvents& e = shellEvents;
-    if (app.relayoutRequested && !app.panelOpen) app.relayoutRequested = false;
+    if (app.relayoutRequested && !app.panelOpen) {
+        app.relayoutRequested = false;
+        if (app.views.currentView == viewVideoEditor) refreshSceneList(app);
+        HWND focus = app.focusToRestore;
+        if (focus && (focus == windowAt(winEditor) || focus == windowAt(winFilterGraphList))) SetFocus(focus);
+        app.player.layoutVideo();
+    }
     if (e.mainResized && !app.panelOpen) {
         if (clientSizeChanged(app)) {
             applyView(app);
+            app.player.layoutVideo();
             app.relayoutRequested = true;
         }
     }
-    if (e.paint && !app.panelOpen) app.relayoutRequested = true;
+    if (e.paint && !app.panelOpen) {
+        app.player.layoutVideo();
+        app.relayoutRequested = true;
+    }
     e.mainResized = 0;
     e.paint = 0;
 }
@@ -107,35 +112,11 @@ void phaseTranslate(AppState& app) {
     MSG& m = app.currentMessage;
     if (app.accelerators && TranslateAcceleratorA(windowAt(winMain), app.accelerators, &m)) return;
     TranslateMessage(&m);
+    moveFilterListOnArrow(app);
     DispatchMessageA(&m);
 }
 
 }  // namespace
-
-void closePanel(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (app.panelKind == panelFilterGraphList) {
-        HWND list = windowAt(winFilterGraphList);
-        SetParent(list, windowAt(winMain));
-        ShowWindow(list, SW_HIDE);
-    }
-    app.panelStep = 0;
-    app.panelKind = panelNone;
-    app.panelOpen = false;
-    if (app.panelWindow) {
-        e.panelBeingDestroyed = 1;
-        DestroyWindow(app.panelWindow);
-        e.panelBeingDestroyed = 0;
-        app.panelWindow = nullptr;
-    }
-    app.panelHost.okButton = nullptr;
-    app.panelHost.cancelButton = nullptr;
-    e.editChanged = 0;
-    e.buttonClicked = 0;
-    app.views.filterListActive = false;
-    updateStatusBar(app);
-    SetFocus(app.views.currentView == viewScriptEditor ? windowAt(winEditor) : windowAt(winVideo));
-}
 
 void shutdownOnClose(AppState& app) {
     if (app.scriptModified) {
@@ -149,6 +130,7 @@ void shutdownOnClose(AppState& app) {
     GetWindowRect(main, &r);
     app.views.currentRect = {r.left, r.top, r.right, r.bottom};
     saveUserSettings(app.views, nullptr);
+    endSession(app);
     if (app.accelerators) DestroyAcceleratorTable(app.accelerators);
     app.accelerators = nullptr;
     OleUninitialize();
@@ -161,7 +143,8 @@ int runMessageLoop(AppState& app) {
     MSG& m = app.currentMessage;
     BOOL got;
     while ((got = GetMessageA(&m, nullptr, 0, 0)) != 0 && got != -1) {
-        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain)) {
+        // An open panel sits over the main window, so the window stays where it is.
+        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain) && !app.panelOpen) {
             // The messages of a drag are neither translated nor dispatched; a quit message
             // that arrived during it is posted again for GetMessage.
             dragWindow(app);
@@ -170,13 +153,15 @@ int runMessageLoop(AppState& app) {
         app.keyAskedForCommand = false;
         // 1. the open panel
         phasePanel(app);
-        // 2. event flags
-        if (!app.panelOpen) phaseEventFlags(app);
-        // 3. keys read from the message itself
-        handleKeys(app);
+        // 2. event flags; with a panel open only the timers and the player go on
+        if (app.panelOpen) runTimersAndPlayer(app);
+        else phaseEventFlags(app);
+        // 3. keys read from the message itself; a panel takes its keys through its key filter
+        if (!app.panelOpen) handleKeys(app);
         // 4. right-click and pending command
         if (wantsCommandPhase(app) && !app.panelOpen) handleRightClickAndCommand(app);
         app.menus.pendingCommand = 0;
+        noteSessionSource(app);
         // 5. relayout and repaint
         phaseRelayout(app);
         // 6. translation and dispatch

@@ -1,110 +1,201 @@
 #include "app/views_layout_win32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
-#include <initializer_list>
+#include <string>
+#include <vector>
 
+#include "app/views_layout.h"
 #include "base/bounded_text.h"
+#include "storage/encoder_list.h"
 
 namespace {
 
-void place(int index, int x, int y, int width, int height) {
-    if (HWND w = windowAt(index)) MoveWindow(w, x, y, width, height, TRUE);
+void moveTo(const Placement& p) {
+    if (HWND w = windowAt(p.index)) MoveWindow(w, p.x, p.y, p.width, p.height, TRUE);
 }
 
-void showList(std::initializer_list<int> indices) {
-    for (int index : indices)
-        if (HWND w = windowAt(index)) ShowWindow(w, SW_SHOW);
+void apply(const Layout& layout) {
+    for (int i = 0; i < layout.moveCount; ++i) moveTo(layout.moves[i]);
 }
 
-void hideAll() {
+void showListed(Views& v, const Layout& layout) {
+    for (int i = 0; i < layout.showCount; ++i)
+        if (HWND w = windowAt(layout.show[i])) ShowWindow(w, SW_SHOW);
+    v.allHidden = false;
+}
+
+void hideAll(Views& v) {
+    if (v.allHidden) return;
     for (int index = windowCount - 1; index >= 1; --index)
         if (HWND w = windowAt(index)) ShowWindow(w, SW_HIDE);
+    v.allHidden = true;
 }
 
-void layoutScriptEditor(int W, int H) {
-    static const int toolButtons[] = {winToolButton1, winToolButton2, winToolButton3,
-                                      winToolButton4, winToolButton5, winToolButton6};
-    for (int i = 0; i < 6; ++i) place(toolButtons[i], W - 46, H / 2 - 123 + 40 * i, 36, 36);
-    place(winToolHolder, 10, 5, W - 66, 26);
-    if (HWND toolbar = windowAt(winToolbar)) SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
-    place(winFilterList, 325, 2, 200, 16);
-    place(winTab, 10, 32, W - 66, H - 63);
-    if (HWND tab = windowAt(winTab)) {
-        RECT r;
-        GetClientRect(tab, &r);
-        RECT display = r;
-        TabCtrl_AdjustRect(tab, FALSE, &display);
-        const int top = display.top;
-        place(winEditor, 13, 32 + top + 1, r.right - 6, (r.bottom - 4) - (top + 1));
+void setTipText(int tooltip, int window, const char* text) {
+    HWND tip = windowAt(tooltip), target = windowAt(window);
+    if (!tip || !target) return;
+    TOOLINFOA info = {};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = target;
+    info.uId = reinterpret_cast<UINT_PTR>(target);
+    info.lpszText = const_cast<char*>(text);
+    SendMessageA(tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+HICON navigationIcon(const Views& v, int resourceId) {
+    static const int ids[6] = {101, 109, 104, 103, 105, 110};
+    for (int i = 0; i < 6; ++i)
+        if (ids[i] == resourceId) return static_cast<HICON>(v.navigationIcons[i]);
+    return nullptr;
+}
+
+void updateViewTips(AppState& app) {
+    Views& v = app.views;
+    const ViewTip* tips = nullptr;
+    const int count = viewTips(v.currentView, &tips);
+    static char loaded[128];
+    for (int i = 0; i < count; ++i) {
+        const ViewTip& t = tips[i];
+        if (t.stringId) {
+            LoadStringA(app.instance, t.stringId, loaded, sizeof loaded);
+            setTipText(t.tooltip, t.window, loaded);
+        } else if (t.text) {
+            setTipText(t.tooltip, t.window, t.text);
+        }
+        HICON icon = t.icon > 0 ? navigationIcon(v, t.icon)
+                     : t.icon < 0 ? static_cast<HICON>(v.toolIcons[-t.icon - 1])
+                                  : nullptr;
+        if (t.icon != 0)
+            SendMessageA(windowAt(t.window), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     }
-    showList({1, 2, 3, 5, 6, 8, 9, 22, 46, 48, 60, 61});
+    v.tipsView = v.currentView;
 }
 
-void layoutVideoEditor(AppState& app, int W, int H) {
+// A settings change: the encoder named in the encode tip and its icon, and the button icons.
+void reloadIcons(AppState& app) {
+    Views& v = app.views;
+    EncoderEntry encoder;
+    std::vector<std::string> names;
+    if (v.programFolder[0] && readEncoder(v.programFolder, windowAt(winMain), &encoder, 0, &names)) {
+        static char encodeTip[300];
+        formatText(encodeTip, sizeof encodeTip, " Encode using:\n\n  %s \n", encoder.description);
+        setTipText(winTooltip3, winEncode, encodeTip);
+        HICON icon = encoder.path[0] ? ExtractIconA(app.instance, encoder.path, 0) : nullptr;
+        if (reinterpret_cast<INT_PTR>(icon) == 1) icon = nullptr;  // not a program file
+        SendMessageA(windowAt(winEncoderIcon), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    }
+    static const int ids[6] = {101, 109, 104, 103, 105, 110};
+    for (int i = 0; i < 6; ++i)
+        if (!v.navigationIcons[i])
+            v.navigationIcons[i] = LoadImageA(app.instance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, 32, 32, 0);
+    for (int i = 0; i < toolButtonCount; ++i) {
+        HICON icon = v.toolPath[i][0] ? ExtractIconA(app.instance, v.toolPath[i], 0) : nullptr;
+        if (reinterpret_cast<INT_PTR>(icon) == 1) icon = nullptr;
+        if (v.toolIcons[i]) DestroyIcon(static_cast<HICON>(v.toolIcons[i]));
+        v.toolIcons[i] = icon;
+    }
+    v.tipsView = 0;  // the images are set again below
+}
+
+void switchTooltips(const Views& v) {
+    SendMessageA(windowAt(winTooltip1), TTM_ACTIVATE, v.beginnerTips, 0);
+    SendMessageA(windowAt(winTooltip2), TTM_ACTIVATE, v.normalTips, 0);
+    if (HWND own = reinterpret_cast<HWND>(SendMessageA(windowAt(winToolbar), TB_GETTOOLTIPS, 0, 0)))
+        SendMessageA(own, TTM_ACTIVATE, v.normalTips, 0);
+    SendMessageA(windowAt(winTooltip3), TTM_ACTIVATE, v.advancedTips, 0);
+}
+
+void layoutTabs(AppState& app) {
+    HWND tab = windowAt(winTab);
+    Views& v = app.views;
+    if (!tab) return;
+    if (v.hasProjectScript && !v.tabsExist) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>("Source Script");
+        SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        item.pszText = const_cast<char*>("Project Script");
+        SendMessageA(tab, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
+        v.tabsExist = true;
+    } else if (!v.hasProjectScript && v.tabsExist) {
+        SendMessageA(tab, TCM_DELETEALLITEMS, 0, 0);
+        v.tabsExist = false;
+    }
+    RECT r;
+    GetClientRect(tab, &r);
+    RECT display = r;
+    TabCtrl_AdjustRect(tab, FALSE, &display);
+    moveTo(editorInTab(r.right, r.bottom, display.top));
+}
+
+bool sidePanelShown(const Views& v) { return v.sidePanel && v.previewingScript; }
+
+void layoutPreview(AppState& app, int& W, int& H) {
+    Views& v = app.views;
+    PreviewSwitches s;
+    s.previewMode = v.effectivePreviewMode;
+    s.sidePanel = sidePanelShown(v);
+    s.thumbLength = static_cast<int>(SendMessageA(windowAt(winTrackbar), TBM_GETTHUMBLENGTH, 0, 0));
+    Layout layout;
+    scriptPreviewLayout(W, H, s, layout);
+    apply(layout);
+    if (s.sidePanel) SetWindowTextA(windowAt(winClipDataText), v.clipDataText);
+    if (v.lockedToActualSize) {
+        if (GetSystemMetrics(SM_CXFULLSCREEN) < lockedMinimumDesktop) {
+            MessageBoxA(windowAt(winMain),
+                        "Zandolin does not support \"Locked Actual Size\"with screen\nsize less than 1024 x 768.",
+                        "Zandolin view control", MB_OK);
+        } else {
+            HWND main = windowAt(winMain);
+            if (W < lockedWidth(v.clipWidth) || H < lockedHeight(v.clipHeight)) {
+                MoveWindow(main, GetSystemMetrics(SM_CXFULLSCREEN) / 2 - lockedWidth(v.clipWidth) / 2, 5,
+                           lockedWidth(v.clipWidth), lockedHeight(v.clipHeight), TRUE);
+                RECT r;
+                GetClientRect(main, &r);
+                W = r.right;
+                H = r.bottom;
+            }
+            Layout locked;
+            lockedLayout(W, H, v.clipWidth, v.clipHeight, s.sidePanel, locked);
+            apply(locked);
+        }
+    }
+    showListed(v, layout);
+}
+
+void layoutVideoEditor(AppState& app, int& W, int& H) {
     HWND main = windowAt(winMain);
-    if (W < 608 || H < 466) {
+    Views& v = app.views;
+    if (W < videoEditorMinWidth || H < videoEditorMinHeight) {
         RECT wr;
         GetWindowRect(main, &wr);
-        int width = wr.right - wr.left, height = wr.bottom - wr.top;
-        MoveWindow(main, wr.left, wr.top, width > 608 ? width : 608, height > 466 ? height : 466, TRUE);
+        const int width = wr.right - wr.left, height = wr.bottom - wr.top;
+        MoveWindow(main, wr.left, wr.top, width > videoEditorMinWidth ? width : videoEditorMinWidth,
+                   height > videoEditorMinHeight ? height : videoEditorMinHeight, TRUE);
         RECT cr;
         GetClientRect(main, &cr);
         W = cr.right;
         H = cr.bottom;
     }
-    const int Y = H - 24, r = 21, R = W - 180;
-    place(winRowList, 10, Y - 5 * r - 5, R, 5 * r - 1);
-    place(winInfoText, 12, Y - 6 * r - 15, W - 450, 26);
-    const int X = R - static_cast<int>(32 * 1.7);
-    place(winAdd, X - 40, Y - 6 * r - 12, 36, 22);
-    place(winPreview, X - 112, Y - 6 * r - 12, 68, 22);
-    place(winCancel, X, Y - 6 * r - 12, 60, 22);
-    place(17, 10, Y - 10 * r - 2, 160, 65);
-    place(winStartFrame, 20, Y - 8 * r - 10, 60, 24);
-    place(winEndFrame, 100, Y - 8 * r - 10, 60, 24);
-    place(37, 12, 17, 60, 15);
-    place(38, 92, 17, 60, 15);
-    place(winTransitionGroup, 10, Y - 14 * r - 9, 136, 100);
-    place(winTransitionCombo, 20, Y - 13 * r - 5, 100, 150);
-    place(winTransitionFrames, 10, 60, 34, 24);
-    place(36, 50, 65, 82, 15);
-    place(winTrackbar, 180, Y - 10 * r, W - 190, 28);
-    place(winFrameNumber, 185, Y - 8 * r - 7, 64, 26);
-    static const int navigation[] = {7, 8, 6, 9, 5, 10, 4, 3};
-    static const int navigationX[] = {260, 302, 338, 380, 416, 458, 494, 537};
-    for (int i = 0; i < 8; ++i) place(navigation[i], navigationX[i], Y - 8 * r - 10, navigation[i] == 3 ? 54 : 32, 32);
+    Layout layout;
+    videoEditorLayout(W, H, v.rowEditMode, v.multiFrameEditor, layout);
+    apply(layout);
     EnableWindow(windowAt(10), FALSE);
     EnableWindow(windowAt(4), FALSE);
-    place(45, W - 165, H - 8 * r + 6, 100, 131);
-    place(winSourceRadio, W - 145, H - 7 * r + 4, 65, 15);
-    place(winProjectRadio, W - 145, H - 6 * r + 4, 65, 15);
-    place(41, W - 165, H - 5 * r + 1, 100, 73);
-    place(winTotalFramesText, 10, 16, 80, 18);
-    place(42, W - 165, H - 3 * r - 8, 100, 40);
-    place(winTotalTimeText, 10, 16, 80, 18);
-    place(winEncoderIcon, W - 48, H - 7 * r, 32, 32);
-    place(winEncode, W - 58, H - 5 * r - 4, 54, 36);
-    place(winToolButton6, W - 57, H - 3 * r - 5, 52, 36);
-    SetWindowTextA(windowAt(winEncode), app.views.viewingProject ? "Encode Project" : "Encode Source");
-    if (!app.views.viewingProject) SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowTextA(windowAt(winEncode), v.viewingProject ? "Encode Project" : "Encode Source");
+    if (!v.hasProjectScript && !v.viewingProject)
+        SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
     if (HWND rows = windowAt(winRowList)) {
         RECT cr;
         GetClientRect(rows, &cr);
-        const int w = cr.right;
-        place(24, 0, 0, 20, 20);
-        int x = 20;
-        const int widths[] = {static_cast<int>(w * 0.25), static_cast<int>(w * 0.15), static_cast<int>(w * 0.15),
-                              static_cast<int>(w * 0.15)};
-        for (int i = 0; i < 4; ++i) {
-            place(25 + i, x, 0, widths[i], 20);
-            x += widths[i];
-        }
-        place(29, x, 0, w - x, 20);
-        for (int i = 0; i < 4; ++i) place(winRowButton1 + i, 0, 20 + 20 * i, 20, 20);
+        Layout header;
+        rowHeaderLayout(cr.right, header);
+        apply(header);
     }
-    showList({1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 28,
-              29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 47, 54, 55});
+    showListed(v, layout);
 }
 
 }  // namespace
@@ -120,53 +211,115 @@ void updateStatusBar(AppState& app) {
     if (!status) return;
     RECT r;
     GetClientRect(windowAt(winMain), &r);
-    const int W = r.right;
-    int edges[4] = {85, 140, static_cast<int>(W * 0.62), W - 1};
+    int edges[4];
+    statusEdges(r.right, edges);
     SendMessageA(status, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
     const Views& v = app.views;
-    char parts[4][128] = {};
-    const char* playing = v.playing ? " Playing" : "";
-    switch (v.currentView) {
-    case viewScriptEditor:
-        copyText(parts[0], " Script Edit View");
-        formatText(parts[2], sizeof parts[2], " Project: %s", v.projectFilePath);
-        formatText(parts[3], sizeof parts[3], " Source: %c%s", v.titleMark, v.sourceTitle);
-        break;
-    case viewVideoEditor:
-        copyText(parts[0], " Video Edit View");
-        copyText(parts[1], playing);
-        formatText(parts[2], sizeof parts[2], " Project: %s", v.projectFilePath);
-        formatText(parts[3], sizeof parts[3], " Source: %c%s", v.titleMark, v.sourceTitle);
-        break;
-    case viewMediaViewer:
-        copyText(parts[0], " Media Viewer");
-        copyText(parts[1], playing);
-        break;
-    default:
-        copyText(parts[0], " Video Viewer");
-        copyText(parts[1], playing);
-        break;
-    }
+    StatusInput in;
+    in.view = v.currentView;
+    in.playing = v.playing;
+    in.viewingProject = v.viewingProject;
+    in.previewOfEditor = v.previewOfEditor;
+    in.titleMark = v.titleMark;
+    in.projectFile = v.projectFilePath;
+    in.projectScript = v.projectScriptPath;
+    in.sourceTitle = v.sourceTitle;
+    char parts[4][statusPartSize];
+    statusTexts(in, parts);
     for (int i = 0; i < 4; ++i) SendMessageA(status, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(parts[i]));
+    SendMessageA(windowAt(winTab), TCM_SETCURSEL, v.viewingProject ? 1 : 0, 0);
+}
+
+void placeVideoWindow(AppState& app) {
+    Views& v = app.views;
+    HWND video = windowAt(winVideo);
+    if (!video) return;
+    ShowWindow(video, SW_HIDE);
+    if (v.sourceAspect && v.clipHeight > 0) v.aspectRatio = static_cast<double>(v.clipWidth) / v.clipHeight;
+    if (v.aspectRatio == 1.0 && v.nativeWidth > 0 && v.nativeHeight > 0)
+        v.aspectRatio = static_cast<double>(v.nativeWidth) / v.nativeHeight;
+    RECT r;
+    GetClientRect(windowAt(winMain), &r);
+    if (v.currentView == viewVideoEditor && v.multiFrameEditor) {
+        Area areas[3];
+        multiFrameAreas(r.right, v.aspectRatio, areas);
+        const int windows[3] = {winVideoAlpha, winVideo, winVideoBeta};
+        for (int i = 0; i < 3; ++i) moveTo({windows[i], areas[i].x, areas[i].y, areas[i].width, areas[i].height});
+    } else {
+        VideoAreaInput in;
+        in.view = v.currentView;
+        in.W = r.right;
+        in.H = r.bottom;
+        in.sidePanel = sidePanelShown(v);
+        in.previewMode = v.effectivePreviewMode;
+        in.locked = v.lockedToActualSize;
+        if (in.view == viewScriptPreview && in.previewMode == 2) {
+            RECT editor, main;
+            GetWindowRect(windowAt(winEditor), &editor);
+            GetWindowRect(windowAt(winMain), &main);
+            in.editorTopOffset = editor.top - main.top;
+        }
+        Area area;
+        if (videoArea(in, area)) {
+            const Area fit = fitVideo(v.aspectRatio, area.x, area.y, area.width, area.height);
+            moveTo({winVideo, fit.x, fit.y, fit.width, fit.height});
+        }
+    }
+    if (v.currentView != viewScriptEditor) ShowWindow(video, SW_SHOW);
 }
 
 void applyView(AppState& app) {
+    Views& v = app.views;
     HWND main = windowAt(winMain);
+    const bool refresh = v.layoutRefresh;
+    if (refresh) reloadIcons(app);
     RECT r;
     GetClientRect(main, &r);
-    hideAll();
-    switch (app.views.currentView) {
-    case viewScriptEditor: layoutScriptEditor(r.right, r.bottom); break;
-    case viewVideoEditor: layoutVideoEditor(app, r.right, r.bottom); break;
-    case viewMediaViewer:
-        place(winTrackbar, 0, r.bottom - 56, r.right, 32);
-        showList({1, 12, 13});
-        break;
-    default: showList({1, 12, 13}); break;
+    int W = r.right, H = r.bottom;
+    if (v.currentView) {
+        hideAll(v);
+        if (v.tipsView != v.currentView) updateViewTips(app);
+        Layout layout;
+        switch (v.currentView) {
+        case viewScriptEditor:
+            scriptEditorLayout(W, H, layout);
+            apply(layout);
+            SendMessageA(windowAt(winToolbar), TB_AUTOSIZE, 0, 0);
+            layoutTabs(app);
+            showListed(v, layout);
+            break;
+        case viewScriptPreview: layoutPreview(app, W, H); break;
+        case viewVideoEditor: layoutVideoEditor(app, W, H); break;
+        default:
+            mediaViewerLayout(W, H, layout);
+            apply(layout);
+            showListed(v, layout);
+            break;
+        }
+        placeVideoWindow(app);
     }
     if (HWND status = windowAt(winStatusBar)) MoveWindow(status, 0, 0, 0, 0, TRUE);
+    if (refresh) switchTooltips(v);
     updateStatusBar(app);
+    GetWindowRect(main, &r);
+    v.currentRect = {r.left, r.top, r.right, r.bottom};
     GetClientRect(main, &app.lastClientRect);
+    v.layoutRefresh = false;
+}
+
+void layoutRefresh(AppState& app) {
+    app.views.layoutRefresh = true;
+    applyView(app);
+}
+
+void toggleButtonState(HWND button) {
+    if (button == windowAt(4) || button == windowAt(10)) {
+        const bool pushed = SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED;
+        SendMessageA(button, BM_SETSTATE, !pushed, 0);
+    } else if (button == windowAt(winPlay)) {
+        const bool checked = SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SendMessageA(button, BM_SETCHECK, checked ? BST_UNCHECKED : BST_CHECKED, 0);
+    }
 }
 
 void initialPlacement(AppState& app) {

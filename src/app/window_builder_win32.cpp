@@ -178,7 +178,7 @@ void WindowBuilder::build(HINSTANCE inst, WNDPROC mainProcedure) {
     videoClass.lpfnWndProc = DefWindowProcA;
     videoClass.hInstance = instance;
     videoClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    videoClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOWFRAME + 1));
+    videoClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENUTEXT + 1));
     videoClass.lpszClassName = "TheVidWinClass";
     if (!RegisterClassExA(&videoClass))
         MessageBoxA(nullptr, "Grrr!\nCould not register video window class!", "ERROR", MB_OK | MB_ICONSTOP);

@@ -89,6 +89,8 @@ void recordNotify(LPARAM lParam, bool& handled) {
     if (e.notifyCode == tabSelectionChanged) {
         e.tabChanged = 1;
         handled = true;
+    } else if (header->hwndFrom != windowTable.handle[winEditor]) {
+        // Another control's code may have the editor's number; its header is no editor record.
     } else if (e.notifyCode == editorCharacterAddedCode) {
         const EditorNotification n = readEditorNotification(lParam);
         e.characterMatch = editorCharacterAdded(n.ch);

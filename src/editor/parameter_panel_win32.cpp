@@ -9,6 +9,7 @@
 #include "app/shell_events.h"
 #include "app/views_layout_win32.h"
 #include "base/bounded_text.h"
+#include "dialogs/panel_open_win32.h"
 #include "editor/editor_assist.h"
 #include "editor/editor_events_win32.h"
 #include "editor/parameter_panel.h"
@@ -267,11 +268,10 @@ void openFilterParameterPanel(AppState& app) {
     p.model.open(app.avisynth.parameterText(), name);
 
     PanelHost& host = app.panelHost;
-    if (!host.createFrame(windowAt(winMain), "Zandolin Filter / Function Parameter help", 1.35)) return;
-    RECT frameRect = {}, client = {};
+    int w = 0, h = 0;
+    if (!beginPanel(app, panelFilterParameters, "Zandolin Filter / Function Parameter help", 1.35, w, h)) return;
+    RECT frameRect = {};
     GetWindowRect(host.frame, &frameRect);
-    GetClientRect(host.frame, &client);
-    const int w = client.right, h = client.bottom;
     host.createOkButton(w - 180, h - 40, 80, 30);
     host.createCancelButton(w - 90, h - 40, 80, 30);
     host.createStaticText(name, 10, 6, 300, 20);
@@ -294,14 +294,10 @@ void openFilterParameterPanel(AppState& app) {
 
     p.rowArea = host.createContainerWindow(area.x, area.y, area.width, area.height);
     SetScrollRange(p.rowArea, SB_VERT, 0, p.model.scrollMaximum(), TRUE);
+    for (HWND c = GetWindow(host.frame, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) useDialogFont(host, c);
     buildRows(app, p);
+    showPanel(app);
     if (!p.rows.empty()) SetFocus(p.rows[0].value);
-
-    host.panelKind = panelFilterParameters;
-    app.panelOpen = true;
-    app.panelKind = panelFilterParameters;
-    app.panelWindow = host.frame;
-    app.panelStep = 0;
     if (onCall) {
         p.model.readBack(call.arguments, p.clipNames, host.frame);
         showValues(p);

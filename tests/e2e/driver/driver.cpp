@@ -58,6 +58,9 @@ ProgramFolder::ProgramFolder(bool withEditorLibrary, bool withAviSynth) {
     copyIn(build + "Zandolin.exe", "Zandolin.exe");
     if (withEditorLibrary) copyIn(build + "SciLexer.dll", "SciLexer.dll");
     if (withAviSynth) copyIn(build + "..\\standins\\avisynth.dll", "avisynth.dll");
+    // The help pages, as a user unpacks them with the program.
+    std::error_code ignored;
+    fs::copy(fs::path(build + "docs"), dir / "docs", fs::copy_options::recursive, ignored);
 }
 
 ProgramFolder::~ProgramFolder() {

@@ -1,5 +1,6 @@
 #include "e2e/driver/input.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "support/temp_folder.h"
@@ -83,9 +84,94 @@ void pressKey(WORD virtualKey, bool ctrl, bool shift) {
 void typeText(const std::string& text) {
     for (char c : text) {
         SHORT key = VkKeyScanA(c);
-        if (key == -1) continue;
-        pressKey(LOBYTE(key), (HIBYTE(key) & 2) != 0, (HIBYTE(key) & 1) != 0);
+        if (key != -1) {
+            pressKey(LOBYTE(key), (HIBYTE(key) & 2) != 0, (HIBYTE(key) & 1) != 0);
+            continue;
+        }
+        // No key on the keyboard gives this character: send it as the character itself.
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wScan = input[1].ki.wScan = static_cast<unsigned char>(c);
+        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof input[0]);
     }
+}
+
+void click(HWND window, bool right) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    const POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    if (right) rightClickAt(p);
+    else clickAt(p);
+    // The hand moves on after a click; the program looks at what a click did when its next
+    // message arrives.
+    sendMouse({p.x + 1, p.y + 1}, 0);
+}
+
+std::string controlText(HWND control) {
+    wchar_t wide[2048] = {};
+    SendMessageW(control, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(wide));
+    std::string text;
+    for (const wchar_t* c = wide; *c; ++c) text += static_cast<char>(*c < 128 ? *c : '?');
+    return text;
+}
+
+std::vector<HWND> childrenOf(HWND parent, const char* className, const char* text) {
+    std::vector<HWND> found;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (_stricmp(windowClass(w).c_str(), className) == 0 && (!text || controlText(w) == text))
+            found.push_back(w);
+    return found;
+}
+
+HWND waitForChild(HWND parent, const char* className, const char* text, DWORD timeout) {
+    HWND found = nullptr;
+    waitFor(timeout, [&] {
+        const std::vector<HWND> all = childrenOf(parent, className, text);
+        found = all.empty() ? nullptr : all[0];
+        return found != nullptr;
+    });
+    return found;
+}
+
+HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart, DWORD timeout) {
+    HWND found = nullptr;
+    waitFor(timeout, [&] {
+        for (HWND w : topLevelWindows(processId))
+            if (windowClass(w) == className && windowText(w).rfind(titleStart, 0) == 0) found = w;
+        return found != nullptr;
+    });
+    return found;
+}
+
+bool waitUntilGone(HWND window, DWORD timeout) {
+    return waitFor(timeout, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+bool saveScreen(const std::string& path) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB};
+    const DWORD stride = (w * 3 + 3) & ~3u;
+    std::vector<char> pixels(stride * h);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + pixels.size()), 0, 0,
+                             DWORD(sizeof file + sizeof info)};
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    FILE* out = fopen(path.c_str(), "wb");
+    if (!out) return false;
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    fwrite(pixels.data(), 1, pixels.size(), out);
+    return fclose(out) == 0;
 }
 
 bool chooseMenuItem(DWORD processId, int item, DWORD timeout) {
@@ -96,8 +182,8 @@ bool chooseMenuItem(DWORD processId, int item, DWORD timeout) {
             return popup != nullptr;
         }))
         return false;
-    // A popup's items belong to the program's process: they are reached by keys, as a person
-    // who knows the menu would. Down skips separators only.
+    // A popup's items belong to the program's process and cannot be read from here: they
+    // are reached by keys, as a person who knows the menu would. Down skips separators only.
     for (int i = 0; i < item; ++i) pressKey(VK_DOWN);
     pressKey(VK_RETURN);
     return waitFor(timeout, [&] { return !IsWindowVisible(popup); });
@@ -117,14 +203,6 @@ HWND findDescendant(HWND parent, const char* windowClass, const char* text) {
     DescendantSearch s{windowClass, text, nullptr};
     EnumChildWindows(parent, matchDescendant, reinterpret_cast<LPARAM>(&s));
     return s.found;
-}
-
-std::string controlText(HWND control) {
-    char text[1024] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                        &copied);
-    return text;
 }
 
 bool waitForFocus(HWND window, DWORD timeout) {

@@ -161,7 +161,9 @@ void openSaveWavePanel(AppState& app) {
     host.createStaticText(p.scriptPath, 30, 100, w - 220, 40);
     host.createStaticText("Output", 20, 150, 60, 20);
     p.outputLabel = host.createStaticText(p.outputName, 30, 170, w - 220, 60);
-    host.createStaticText("To change the saved file name click Change ->", 250, 240, 300, 20);
+    // The hint points at the Change button beside it, so it ends where the button begins.
+    const int hintWidth = 270, hintX = w - 100 - hintWidth > 10 ? w - 100 - hintWidth : 10;
+    host.createStaticText("To change the saved file name click Change ->", hintX, 240, hintWidth, 20);
     p.changeButton = host.createTextButton("Change", w - 100, h - 118, 64, 26);
     p.progressBar = host.createProgressBar(10, h - 70, w - 20, 20);
     if (p.progressBar) SendMessageA(p.progressBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));

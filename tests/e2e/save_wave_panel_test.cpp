@@ -149,45 +149,38 @@ TEST(SaveWavePanel, MeasuresTheAudioSavesItWholeAndPerChannelAndTakesANewName) {
     EXPECT_TRUE(s.close());
 }
 
-TEST(SaveWavePanel, AScriptWithoutAudioSaysSo) {
-    ScriptSession s;
-    ASSERT_TRUE(s.start("mute.avs", "BlankClip(length=10).KillAudio()\r\n"));
-    HWND frame = openPanel(s, "Error... Streamtype AUDIO not found");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(shows(frame, "No audio stream"));
-    EXPECT_TRUE(shows(frame, "Audio Format = NONE"));
-    EXPECT_TRUE(s.close());
-}
-
-TEST(SaveWavePanel, ACancelledSaveLeavesNoWaveFile) {
-    ScriptSession s;
-    // About 1.5 GB of audio: long enough to be paused while it is written.
-    ASSERT_TRUE(s.start("long.avs", "BlankClip(length=50000, fps=25, audio_rate=48000, channels=8)\r\n"));
-    HWND frame = openPanel(s);
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(shows(frame, "FileSize = 1,536,000,044 bytes"));
-    clickWindow(button(frame, "Save"));
-    EXPECT_EQ(pauseAndCancel(s, frame),
-              "Save Wave is Paused: To continue saving the wave file click \" No \"\n\nTo Cancel click \" Yes \", the "
-              "partial file will be deleted");
-    EXPECT_TRUE(noWaveFiles(s));
-    EXPECT_TRUE(s.close());
-}
-
-TEST(SaveWavePanel, AudioTooBigForOneFileIsSavedPerChannel) {
-    ScriptSession s;
-    // 8 channels for 5,600 seconds: more than 4 GB.
-    ASSERT_TRUE(s.start("huge.avs", "BlankClip(length=140000, fps=25, audio_rate=48000, channels=8)\r\n"));
-    HWND frame = openPanel(s, "We just ran out of numbers");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(shows(frame, "FileSize > 4 gig"));
-    EXPECT_TRUE(shows(frame, "TotalTime = 1:33:20"));
-    EXPECT_EQ(clickAndAnswer(s, button(frame, "Save")),
-              "Save Audio as Wave: This version of Zandolin will not save wave files that are larger that four "
-              "gigabytes.\n\nThe channels will be saved as individual wave files.");
-    EXPECT_EQ(pauseAndCancel(s, frame),
-              "Save Wave is Paused: To continue saving the wave files click \" No \"\n\nTo Cancel click \" Yes \", "
-              "the partial files will need to be deleted manually by you or you can overwrite them.");
-    EXPECT_TRUE(noWaveFiles(s));
-    EXPECT_TRUE(s.close());
+TEST(SaveWavePanel, OpeningBoxesAndPausedSavesCancelledWithoutAFileLeft) {
+    const struct {
+        const char* script;
+        const char* openingBox;  // the engine's box on opening, if any
+        const char* sizeLine;
+        const char* saveBox;  // the box Save shows before writing, if any
+        const char* question;  // the pause question; none when nothing can be saved
+    } cases[] = {
+        {"BlankClip(length=10).KillAudio()", "Error... Streamtype AUDIO not found", "No audio stream", nullptr, nullptr},
+        // About 1.5 GB of audio: long enough to be paused while it is written.
+        {"BlankClip(length=50000, fps=25, audio_rate=48000, channels=8)", nullptr, "FileSize = 1,536,000,044 bytes",
+         nullptr, "To continue saving the wave file click \" No \"\n\nTo Cancel click \" Yes \", the partial file will be "
+                  "deleted"},
+        // More than 4 GB: saved per channel whatever the check box says.
+        {"BlankClip(length=140000, fps=25, audio_rate=48000, channels=8)", "We just ran out of numbers", "FileSize > 4 gig",
+         "This version of Zandolin will not save wave files that are larger that four gigabytes.\n\nThe channels "
+         "will be saved as individual wave files.",
+         "To continue saving the wave files click \" No \"\n\nTo Cancel click \" Yes \", the partial files will need to "
+         "be deleted manually by you or you can overwrite them."},
+    };
+    for (const auto& c : cases) {
+        ScriptSession s;
+        ASSERT_TRUE(s.start("clip.avs", std::string(c.script) + "\r\n"));
+        HWND frame = openPanel(s, c.openingBox);
+        ASSERT_NE(frame, nullptr) << c.script;
+        EXPECT_TRUE(shows(frame, c.sizeLine)) << c.sizeLine;
+        if (c.question) {
+            if (c.saveBox) EXPECT_EQ(clickAndAnswer(s, button(frame, "Save")), std::string("Save Audio as Wave: ") + c.saveBox);
+            else clickWindow(button(frame, "Save"));
+            EXPECT_EQ(pauseAndCancel(s, frame), std::string("Save Wave is Paused: ") + c.question);
+            EXPECT_TRUE(noWaveFiles(s));
+        }
+        EXPECT_TRUE(s.close());
+    }
 }

@@ -28,10 +28,13 @@ void sendKey(WORD vk, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
+// The hand moves on after a click, so a message follows the release: the program acts on a
+// click when its next message arrives.
 void click(POINT p, DWORD down, DWORD up) {
     sendMouse(p, 0);
     sendMouse(p, down);
     sendMouse(p, up);
+    sendMouse({p.x + 1, p.y + 1}, 0);
 }
 
 struct DescendantSearch {

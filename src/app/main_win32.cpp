@@ -3,7 +3,9 @@
 
 #include "app/app_state_win32.h"
 #include "base/bounded_text.h"
+#include "base/project_addresses.h"
 #include "app/message_loop_win32.h"
+#include "app/session_recovery_win32.h"
 #include "app/shell_events.h"
 #include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
@@ -16,7 +18,7 @@ namespace {
 
 const char* const missingEditorText =
     "Sorry but Zandolin cannot run without the the file \"SciLexer.dll\".\n\n Please find a complete package "
-    "for download @ https://zandolin.org/download";
+    "for download @ ";
 
 // The folder of the running executable. The command line gives the same folder when it
 // starts with the quoted full path, as it does when the program is started normally; this
@@ -52,12 +54,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     app.instance = instance;
     app.arguments = arguments ? arguments : "";
 
+    // avisynth.dll loads while the windows are built.
+    startLoadingAvisynth();
     // 1. Windows.
     windowTable.handle[winEditor] = nullptr;
     app.windowBuilder.build(instance, mainWindowProcedure);
     // 2. Without the editing component there is nothing to run.
     if (!app.windowBuilder.editorLibraryLoaded) {
-        MessageBoxA(nullptr, missingEditorText, "Zandolin Error", MB_OK);
+        char text[256];
+        formatText(text, sizeof text, "%s%s", missingEditorText, projectDownloadPage);
+        MessageBoxA(nullptr, text, "Zandolin Error", MB_OK);
         app.windowBuilder.dispose();
         return 0;
     }
@@ -75,9 +81,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     app.sceneList.programFolder = app.views.programFolder;
     app.sceneList.owner = main;
     app.sceneList.spliceChoice = app.views.spliceChoice;
-    // A new session starts with an empty scene list; without a program folder (files
-    // declined on the first run) there is no row file to empty.
-    if (app.views.programFolder[0]) emptyRowFile(app.views.programFolder, main);
+    // A new session starts with an empty scene list, unless the last run broke off and the
+    // user restores its scenes.
+    const bool restoringScenes = beginSession(app);
     app.panelHost.instance = instance;
     app.avisynth.start(windowTable, instance);
     loadFunctionNames(windowAt(winFilterList));
@@ -110,8 +116,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     applyView(app);
     // 14. A script named on the command line.
     // Without a script on the command line the program shows the view it was closed in.
-    if (!openCommandLineScript(app)) app.views.currentView = startView;
+    const bool scriptFromCommandLine = openCommandLineScript(app);
+    if (!scriptFromCommandLine) app.views.currentView = startView;
     applyView(app);
+    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     // 15. Into the loop.
     SetFocus(main);
     app.pendingSaveAs = false;

@@ -21,6 +21,12 @@ public:
     bool loadFailed = true;
 };
 
+// Starts loading avisynth.dll on a thread of its own, so that the loading (large for a real
+// AviSynth+: relocation, static set-up, its own libraries) overlaps the building of the
+// windows. The library holder then finds it loaded; nothing else is called on that thread.
+// The program calls it first thing at start-up; without it the holder loads as usual.
+void startLoadingAvisynth();
+
 // The calls of the C interface the binding makes.
 struct AvsApi {
     AvsCreateScriptEnvironment createScriptEnvironment = nullptr;
@@ -32,7 +38,10 @@ struct AvsApi {
     AvsGetVideoInfo getVideoInfo = nullptr;
     AvsReleaseClip releaseClip = nullptr;
     AvsReleaseValue releaseValue = nullptr;
+    // Optional: how a failed creation shows in AviSynth+ (it never returns null).
+    AvsGetError getError = nullptr;
 };
 
-// Fills api from the library; false (and api left empty) when any call is missing.
+// Fills api from the library; false (and api left empty) when any call but avs_get_error is
+// missing.
 bool resolveAvsApi(const getlib& library, AvsApi& api);

@@ -206,18 +206,16 @@ TEST_P(Libraries, WaveExportHoldsTheClipsOwnSamples) {
     std::string expected(24 * 1920 * 4, '\0');
     {  // The same clip's samples as the library's C interface gives them.
         HMODULE avs = LoadLibraryA(folder.file("avisynth.dll").c_str());
-        auto call = [&](const char* name) { return GetProcAddress(avs, name); };
-        auto env = reinterpret_cast<AvsCreateScriptEnvironment>(call("avs_create_script_environment"))(1);
+        auto fn = [&](auto type, const char* name) { return reinterpret_cast<decltype(type)>(GetProcAddress(avs, name)); };
+        AVS_ScriptEnvironment* env = fn(AvsCreateScriptEnvironment{}, "avs_create_script_environment")(1);
         AVS_Value arg = avsString(path.c_str());
-        AVS_Value result = reinterpret_cast<AvsInvoke>(call("avs_invoke"))(env, "Import", avsArray(&arg, 1), nullptr);
-        ASSERT_EQ(result.type, 'c');
-        AVS_Clip* clip = reinterpret_cast<AvsTakeClip>(call("avs_take_clip"))(result, env);
-        EXPECT_EQ(reinterpret_cast<AvsGetVideoInfo>(call("avs_get_video_info"))(clip)->num_audio_samples, 24 * 1920);
+        AVS_Value result = fn(AvsInvoke{}, "avs_invoke")(env, "Import", avsArray(&arg, 1), nullptr);
+        AVS_Clip* clip = fn(AvsTakeClip{}, "avs_take_clip")(result, env);
         using GetAudio = int(AVSC_CC*)(AVS_Clip*, void*, int64_t, int64_t);
-        EXPECT_EQ(reinterpret_cast<GetAudio>(call("avs_get_audio"))(clip, expected.data(), 0, 24 * 1920), 0);
-        reinterpret_cast<AvsReleaseClip>(call("avs_release_clip"))(clip);
-        reinterpret_cast<AvsReleaseValue>(call("avs_release_value"))(result);
-        reinterpret_cast<AvsDeleteScriptEnvironment>(call("avs_delete_script_environment"))(env);
+        EXPECT_EQ(fn(GetAudio{}, "avs_get_audio")(clip, expected.data(), 0, 24 * 1920), 0);
+        fn(AvsReleaseClip{}, "avs_release_clip")(clip);
+        fn(AvsReleaseValue{}, "avs_release_value")(result);
+        fn(AvsDeleteScriptEnvironment{}, "avs_delete_script_environment")(env);
         FreeLibrary(avs);
     }
     ASSERT_NE(expected, std::string(expected.size(), '\0'));

@@ -159,6 +159,13 @@ TEST_F(BindingTest, UnreadableInternalListLeavesItsPlaceholderAndStaysPending) {
     EXPECT_EQ(boxes::shown()[1].text, binding.lastErrorText);
 }
 
+// AviSynth+ names a function once per overload; the box holds each name once, and a plug-in
+// keeps its name against an internal one.
+TEST_F(BindingTest, RepeatedNamesAreAddedOnce) {
+    startWith("AviSynth+ 3.7.5 (r4289, HEAD, x86_64)", "Trim Dissolve trim Trim Blur", "Blur blur");
+    EXPECT_EQ(items(), "Blur=1 Dissolve=0 Trim=0 ");
+}
+
 TEST_F(BindingTest, ErrorFromThePluginListCarriesAviSynthsMessage) {
     installFakeAvs("AviSynth 2.60, build:x");
     fakeAvs.vars["$InternalFunctions$"] = FakeVar{'s', "Trim"};

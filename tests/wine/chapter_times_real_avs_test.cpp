@@ -24,6 +24,10 @@ struct RealAvs {
     AvsInvoke invoke = nullptr;
     AvsReleaseValue release = nullptr;
 
+    // Later tests load avisynth.dll from folders of their own: give the library back.
+    ~RealAvs() {
+        if (module) FreeLibrary(module);
+    }
     bool load(const std::string& path) {
         module = LoadLibraryA(path.c_str());
         if (!module) return false;

@@ -27,10 +27,6 @@ struct RealAvs {
         if (module) FreeLibrary(module);  // later tests expect no avisynth.dll loaded
     }
 
-    // Later tests load avisynth.dll from folders of their own: give the library back.
-    ~RealAvs() {
-        if (module) FreeLibrary(module);
-    }
     bool load(const std::string& path) {
         module = LoadLibraryA(path.c_str());
         if (!module) return false;

@@ -25,7 +25,7 @@ int rightClickedSlot() {
 void startPlaybackAt125(AppState& app) {
     app.views.playing = true;
     SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-    app.player.togglePlay("");
+    if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
     SetTimer(windowAt(winMain), timerPlayer, 125, nullptr);
     updateStatusBar(app);
 }
@@ -48,7 +48,7 @@ void openMediaFile(AppState& app) {
 void toggleMultiFrame(AppState& app) {
     const bool on = toggleMenuCheck(app.menus, 22004);
     app.player.neighbours = on;
-    app.views.multiFrameEditor = on;
+    app.views.multiFrameEditor = on;  // the layout shows the Alpha and Beta windows
     if (!on) {
         app.player.closeAlpha();
         app.player.closeBeta();

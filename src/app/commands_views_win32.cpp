@@ -24,7 +24,7 @@ bool aviSynthUsable(const AppState& app) { return app.avisynth.factory != nullpt
 void startPlayback(AppState& app) {
     app.views.playing = true;
     SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-    app.player.togglePlay("");
+    if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
     SetTimer(windowAt(winMain), timerPlayer, static_cast<UINT>(app.player.timerTick()), nullptr);
 }
 

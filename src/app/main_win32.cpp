@@ -54,6 +54,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     app.instance = instance;
     app.arguments = arguments ? arguments : "";
 
+    // avisynth.dll loads while the windows are built.
+    startLoadingAvisynth();
     // 1. Windows.
     windowTable.handle[winEditor] = nullptr;
     app.windowBuilder.build(instance, mainWindowProcedure);
@@ -116,8 +118,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     // Without a script on the command line the program shows the view it was closed in.
     const bool scriptFromCommandLine = openCommandLineScript(app);
     if (!scriptFromCommandLine) app.views.currentView = startView;
-    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     applyView(app);
+    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     // 15. Into the loop.
     SetFocus(main);
     app.pendingSaveAs = false;

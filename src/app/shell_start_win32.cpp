@@ -168,7 +168,7 @@ void handleDroppedFile(AppState& app) {
     if (view == viewMediaViewer && clipLoaded(app)) {
         app.views.playing = true;
         SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-        app.player.togglePlay("");
+        if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
         SetTimer(main, timerPlayer, 125, nullptr);
         updateStatusBar(app);
     }

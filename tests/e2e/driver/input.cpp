@@ -1,5 +1,7 @@
 #include "e2e/driver/input.h"
 
+#include "e2e/driver/menu_input.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -175,30 +177,24 @@ bool saveScreen(const std::string& path) {
 }
 
 bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout) {
-    constexpr UINT getMenuHandle = 0x01E1;  // MN_GETHMENU
-    HWND popup = nullptr;
-    HMENU menu = nullptr;
-    if (!waitFor(timeout, [&] {
-            for (HWND w : topLevelWindows(processId))
-                if (windowClass(w) == "#32768") {
-                    popup = w;
-                    menu = reinterpret_cast<HMENU>(SendMessageA(w, getMenuHandle, 0, 0));
-                }
-            return menu != nullptr;
-        }))
-        return false;
-    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-        char text[256] = {};
-        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
-        std::string shown = text;
-        shown = shown.substr(0, shown.find('\t'));
-        RECT r;
-        if (shown == itemText && GetMenuItemRect(nullptr, menu, UINT(i), &r)) {
-            clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-            return waitFor(timeout, [&] { return !IsWindowVisible(popup); });
-        }
-    }
-    return false;
+    // Menus cannot be read from another process under Wine: the reader loaded into the
+    // program reads them (menu_input.h); the item's text is compared up to its tab.
+    const MenuItemSeen* item = nullptr;
+    std::vector<MenuItemSeen> items;
+    waitFor(timeout, [&] {
+        items = readMenusOf(processId);
+        item = nullptr;
+        for (const MenuItemSeen& i : items)
+            if (!item && i.text.substr(0, i.text.find('|')) == itemText) item = &i;
+        return item != nullptr;
+    });
+    if (!item) return false;
+    clickAt({(item->rect.left + item->rect.right) / 2, (item->rect.top + item->rect.bottom) / 2});
+    return waitFor(timeout, [&] {
+        for (HWND w : topLevelWindows(processId))
+            if (windowClass(w) == "#32768") return false;
+        return true;
+    });
 }
 
 HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout) {

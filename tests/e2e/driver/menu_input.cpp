@@ -56,26 +56,40 @@ bool waitForPopupMenu(const Program& program, DWORD timeout) {
 
 bool noPopupMenuFor(const Program& program, DWORD milliseconds) { return !waitForPopupMenu(program, milliseconds); }
 
-std::vector<MenuItemSeen> readMenus(const Program& program, const ProgramFolder& folder) {
+std::vector<MenuItemSeen> readMenus(const Program& program, const ProgramFolder&) {
+    return readMenusOf(program.id());
+}
+
+std::vector<MenuItemSeen> readMenusOf(DWORD processId) {
     std::vector<MenuItemSeen> items;
-    const std::string dump = folder.file("menus.txt");
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    if (!process) return items;
+    // The reader writes beside the program's executable.
+    char exe[MAX_PATH] = {};
+    DWORD size = sizeof exe;
+    QueryFullProcessImageNameA(process, 0, exe, &size);
+    std::string folder = exe;
+    folder.erase(folder.find_last_of('\\') + 1);
+    const std::string dump = folder + "menus.txt";
     std::filesystem::remove(dump);
     // A fresh copy for every reading: a library already loaded would not run again.
     static int readings = 0;
-    const std::string dll = folder.file("menu_reader_" + std::to_string(++readings) + ".dll");
-    folder.copyIn(testBinFolder() + "menu_reader.dll", "menu_reader_" + std::to_string(readings) + ".dll");
-    HANDLE process = program.process.hProcess;
+    const std::string dll = folder + "menu_reader_" + std::to_string(GetCurrentProcessId()) + "_" +
+                            std::to_string(++readings) + ".dll";
+    CopyFileA((testBinFolder() + "menu_reader.dll").c_str(), dll.c_str(), FALSE);
     void* remote = VirtualAllocEx(process, nullptr, dll.size() + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote) return items;
-    WriteProcessMemory(process, remote, dll.c_str(), dll.size() + 1, nullptr);
-    auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr);
-    if (thread) {
-        WaitForSingleObject(thread, defaultTimeout);
-        CloseHandle(thread);
+    if (remote) {
+        WriteProcessMemory(process, remote, dll.c_str(), dll.size() + 1, nullptr);
+        auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+        HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr);
+        if (thread) {
+            WaitForSingleObject(thread, defaultTimeout);
+            CloseHandle(thread);
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
     if (!waitForFile(dump, 5000)) return items;
     std::istringstream lines(readFile(dump));
     std::string line;

@@ -34,6 +34,7 @@ bool waitForPopupMenu(const Program& program, DWORD timeout = defaultTimeout);
 bool noPopupMenuFor(const Program& program, DWORD milliseconds);
 // Every visible popup menu of the program, read from inside it.
 std::vector<MenuItemSeen> readMenus(const Program& program, const ProgramFolder& folder);
+std::vector<MenuItemSeen> readMenusOf(DWORD processId);
 // The item with this id (a submenu's own id, or a command), or null.
 const MenuItemSeen* findItem(const std::vector<MenuItemSeen>& items, unsigned id);
 const MenuItemSeen* findItemByText(const std::vector<MenuItemSeen>& items, const std::string& text);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "e2e/driver/driver.h"
-#include "e2e/driver/menu_input.h"
+#include "e2e/driver/input.h"
 #include "support/temp_folder.h"
 
 namespace shelltest {

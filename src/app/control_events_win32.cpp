@@ -75,13 +75,13 @@ void togglePlayback(AppState& app) {
     if (app.views.playing) {
         releasePlayButton(app);
         KillTimer(windowAt(winMain), timerPlayer);
-        app.player.togglePlay("main");
+        if (app.player.isPlaying()) app.player.togglePlay("main");
         app.currentFrame = app.player.updatePosition();
         seekTo(app, app.currentFrame);
     } else {
         SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
         app.views.playing = true;
-        app.player.togglePlay("main");
+        if (!app.player.isPlaying()) app.player.togglePlay("main");  // a script may already play
         startTimer(app.player.timerTick());
     }
     updateStatusBar(app);

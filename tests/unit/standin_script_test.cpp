@@ -8,7 +8,9 @@
 #include "../../standins/avisynth/function_table.cpp"
 #include "../../standins/avisynth/script_engine.cpp"
 #include "../../standins/avisynth/standin_version.cpp"
+#include "support/frame_code.h"
 #include "support/temp_folder.h"
+#include "viewer/frame_pixels.h"
 
 using standin::ClipInfo;
 using standin::ScriptEngine;
@@ -304,4 +306,18 @@ TEST(StandinFrames, TestTone) {
     standin::renderAudio(clip, 16, 12, 1, reinterpret_cast<uint8_t*>(f));
     EXPECT_NEAR(f[0], pcm[2 * 12] / 32767.0, 1e-4);
     EXPECT_NEAR(f[1], pcm[2 * 12 + 1] / 32767.0, 1e-4);
+}
+
+TEST(StandinFrames, FrameCodeReadsBackInEveryLayout) {
+    for (const char* pixel : {"RGB32", "RGB24", "YUY2", "YV12"}) {
+        ClipInfo clip = clipOf(std::string("BlankClip(width=100, height=50, pixel_type=\"") + pixel + "\")");
+        standin::VideoFormat f = standin::videoFormatOf(clip);
+        PixelLayout layout = pixelLayoutOf(f.compression, f.bitCount);
+        for (int frame : {0, 5, 99999}) {
+            std::vector<uint8_t> raw(f.frameBytes), rgb(100 * 4 * 50);
+            standin::renderFrame(clip, frame, raw.data(), raw.size());
+            frameToRgb32(layout, raw.data(), 100, 50, rgb.data());
+            EXPECT_EQ(readFrameCodeFromPixels(rgb.data(), 100, 50, 4), frame) << pixel;
+        }
+    }
 }

@@ -1,6 +1,6 @@
 // Chapter times checked against what a real AviSynth makes of the project script: for random
 // scene lists the chapter of each scene must sit where AviSynth's own frame counts of the
-// script's pieces put it. Runs when $ZANDOLIN_REAL_AVISYNTH names a folder with avisynth.dll.
+// script's pieces put it. Runs when $ZANDOLIN_AVISYNTH_PLUS names a folder with avisynth.dll.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,9 +12,9 @@
 
 #include "avisynth/avs_c_api.h"
 #include "scenes/project_script_writer.h"
+#include "support/avisynth_libraries.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
-#include "support/test_env.h"
 
 namespace {
 struct RealAvs {
@@ -23,6 +23,9 @@ struct RealAvs {
     AvsDeleteScriptEnvironment destroy = nullptr;
     AvsInvoke invoke = nullptr;
     AvsReleaseValue release = nullptr;
+    ~RealAvs() {
+        if (module) FreeLibrary(module);  // later tests expect no avisynth.dll loaded
+    }
 
     bool load(const std::string& path) {
         module = LoadLibraryA(path.c_str());
@@ -83,8 +86,8 @@ long long chapterMs(const std::string& time) {
 }  // namespace
 
 TEST(ChapterTimesRealAviSynth, RandomListsAgreeWithTheFrameCountsOfTheScript) {
-    std::string folder = testFolderFromEnv("ZANDOLIN_REAL_AVISYNTH");
-    if (folder.empty()) GTEST_SKIP() << "ZANDOLIN_REAL_AVISYNTH not set";
+    std::string folder = testFolderFromEnv("ZANDOLIN_AVISYNTH_PLUS");
+    if (folder.empty()) GTEST_SKIP() << "ZANDOLIN_AVISYNTH_PLUS not set";
     RealAvs avs;
     ASSERT_TRUE(avs.load(folder + "avisynth.dll")) << folder;
     TempFolder dir;

@@ -6,7 +6,6 @@
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/views_layout_win32.h"
-#include "audio/wave_export.h"
 #include "base/bounded_text.h"
 #include "encoding/colour_space.h"
 #include "encoding/encode_script.h"
@@ -93,10 +92,9 @@ void afterEncode(AppState& app, int result, HWND main) {
         // or be handled on a mouse move, messages the right-click phase rightly ignores.
         if (showMessageBox(main, addEncoderText, "Encode File", mbOkCancel) == answerOk) openEncoderSetupPanel(app);
     } else if (result == encodeSaveWaveFirst) {
-        exportAudio(app.clip, scriptToEncode(app), "", main, nullptr, exportModeReport, false);
-        openSaveWavePanel(app);
-        // The timer's first tick lets the save-wave panel start the export by itself.
-        SetTimer(main, timerSaveWaveContinue, 500, nullptr);
+        // The panel saves the audio by itself, named after the chosen output, then clicks the
+        // encode button again with saveWaveThenEncode set.
+        openSaveWavePanelForEncode(app, scriptToEncode(app), app.encoding.lastEncoderOutput);
     } else {
         const int view = app.views.currentView;
         const char* script = scriptToEncode(app);

@@ -82,11 +82,13 @@ void answerFileDialog(const Program& program, const std::string& title, const st
     ASSERT_TRUE(waitUntilGone(dialog.window));
 }
 
-// Clicks into a field and presses keys there once it has the focus.
+// Clicks into a field and presses keys there once it has the focus. The program looks at a
+// key's effect when its next message comes, so a lone Shift follows, as a hand would.
 void pressIn(HWND field, std::initializer_list<WORD> keys) {
     click(field);
     ASSERT_TRUE(waitForFocusIn(field));
     for (WORD key : keys) pressKey(key);
+    pressKey(VK_SHIFT);
 }
 
 // Replaces the one line of an edit or a combo box's edit.
@@ -111,10 +113,10 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
         HWND panel = waitForTopLevel(s.program.id(), "TheWinClass", "Encoder Setup  -  ");
         return panel && waitForChild(panel, "Button", "DIB (RGB)") ? panel : nullptr;
     };
+    // Read only once the panel shows it is done: a reader holding the file open while the
+    // program replaces it would make the replacement fail.
     const auto expectList = [&](const std::string& defaultNumber, const std::vector<EncoderFileLinesForTest>& entries) {
-        std::string expected = encoderFileText(defaultNumber, entries);
-        pollFor(10000, [&] { return s.folder.read("encoder.ini") == expected; });
-        EXPECT_EQ(s.folder.read("encoder.ini"), expected);
+        EXPECT_EQ(s.folder.read("encoder.ini"), encoderFileText(defaultNumber, entries));
     };
     const std::string videoCommand = "-i %filename -o %ofile.avi -q 5", audioCommand = "-a %filename %ofilename";
 
@@ -139,6 +141,7 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
         click(button(panel, "Test Output colorspace before encoding"));
         if (radio) click(button(panel, radio));
         click(button(panel, "Save"));
+        EXPECT_NE(waitForChild(panel, "Static", "Encoder Description", 10000), nullptr);  // saved and shown again
     };
     addEncoder("video", videoCommand, "YV12");
     expectList("01", {{"01", s.recorder, "video 1 N ", videoCommand}});
@@ -177,6 +180,18 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     EXPECT_EQ(s.commandLines()[0], "\"" + s.recorder + "\" -a " + s.quoted("clip.avs") + "  " + s.quoted("clip_Audio.mpa") + "  ");
     EXPECT_EQ(s.commandLines()[1], "\"" + s.recorder + "\" -i  " + s.quoted("clip.avs") + "  -o  " + s.quoted("clip.avi") + "  -q 5");
 
+    // Audio wanted as WAV first: the click saves it, named after the output, and the replayed
+    // click encodes with the name chosen before.
+    ASSERT_NE(panel = openPanel(true), nullptr);
+    click(button(panel, "Save Audio as Wave before encoding"));
+    click(button(panel, "OK"));
+    ASSERT_TRUE(waitUntilGone(panel));
+    click(encode);
+    answerFileDialog(s.program, "Encoder output file");
+    ASSERT_TRUE(s.ranAndBack(4));
+    EXPECT_TRUE(s.folder.exists("clip.wav"));
+    EXPECT_EQ(s.commandLines()[3], s.commandLines()[1]);
+
     // Deleting the shown encoder and OK leave no default; the deleted entry's blank lines stay.
     ASSERT_NE(panel = openPanel(true), nullptr);
     click(button(panel, "Delete"));
@@ -196,7 +211,7 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     typeText("#");
     pressKey(VK_F7);
     EXPECT_EQ(expectBox(s.program, "Encode File", IDNO), "Do you wish to save your work before encoding ?\nYou really should.");
-    EXPECT_EQ(s.commandLines().size(), 2u);
+    EXPECT_EQ(s.commandLines().size(), 4u);
 }
 
 TEST(Encoding, ToolButtonIsSetUpInItsPanelAndLaunchesItsProgram) {

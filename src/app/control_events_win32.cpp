@@ -75,13 +75,13 @@ void togglePlayback(AppState& app) {
     if (app.views.playing) {
         releasePlayButton(app);
         KillTimer(windowAt(winMain), timerPlayer);
-        app.player.togglePlay("main");
+        if (app.player.isPlaying()) app.player.togglePlay("main");
         app.currentFrame = app.player.updatePosition();
         seekTo(app, app.currentFrame);
     } else {
         SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
         app.views.playing = true;
-        app.player.togglePlay("main");
+        if (!app.player.isPlaying()) app.player.togglePlay("main");  // a script may already play
         startTimer(app.player.timerTick());
     }
     updateStatusBar(app);
@@ -692,17 +692,36 @@ void prepareSceneList(AppState& app) {
     setText(winTransitionFrames, "");
 }
 
+namespace {
+
+// Timer 12522: the player reports the frame shown, and the end of the clip.
+void runPlayerTimer(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (!e.timer12522) return;
+    e.timer12522 = 0;
+    if (playerTimer(app)) endOfClip(app);
+}
+
+void runPropertyPageTimer(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (!e.timer2225) return;
+    e.timer2225 = 0;
+    app.player.onPropertyFrameTimer();
+}
+
+}  // namespace
+
+// An open panel leaves phase 2 only these: playback goes on behind it.
+void runTimersAndPlayer(AppState& app) {
+    runPlayerTimer(app);
+    runPropertyPageTimer(app);
+}
+
 void handleControlEvents(AppState& app) {
     ShellEvents& e = shellEvents;
     const MSG& m = app.currentMessage;
     const int view = app.views.currentView;
-    // Timers of the player and the end of the clip.
-    bool clipEnded = false;
-    if (e.timer12522) {
-        e.timer12522 = 0;
-        clipEnded = playerTimer(app);
-    }
-    if (clipEnded) endOfClip(app);
+    runPlayerTimer(app);
     // The trackbar.
     if (e.horizontalScroll) {
         e.horizontalScroll = 0;
@@ -711,10 +730,7 @@ void handleControlEvents(AppState& app) {
     // The row list's scroll bar.
     if (view == viewVideoEditor) rowListScrolled(app);
     e.pageUp = e.pageDown = e.thumbPosition = e.thumbTrack = e.lineUp = e.lineDown = 0;
-    if (e.timer2225) {
-        e.timer2225 = 0;
-        app.player.onPropertyFrameTimer();
-    }
+    runPropertyPageTimer(app);
     if (e.buttonClicked && sentBy(winEncode)) {
         e.buttonClicked = 0;
         runEncodeClick(app);

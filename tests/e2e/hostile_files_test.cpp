@@ -196,8 +196,8 @@ TEST(HostileFiles, ProjectsOfAnyShapeAndOneWhoseSourceIsGone) {
         ASSERT_TRUE(program.start(folder));
         HWND main = program.waitForMainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(chooseFromMainMenu(program, main, openProjectKeys));
-        ASSERT_TRUE(fillFileDialog(program, folder.file("odd.jvl")));
+        ASSERT_TRUE(chooseFromMainMenuByKeys(program, main, openProjectKeys));
+        ASSERT_TRUE(nameInFileDialog(program, folder.file("odd.jvl")));
         std::string seen;
         MessageBoxSeen box;
         for (DWORD wait = 8000; waitForMessageBox(program, box, wait); wait = 1500) {

@@ -60,7 +60,7 @@ TEST(KillDuringSaveProject, TheSavedFilesAreOldOrNew) {
         HWND main = program.waitForMainWindow();
         if (!main) return main;
         folder.write("rowdat.vlr", cutRows);
-        if (!chooseFromMainMenu(program, main, saveProjectAsKeys) || !fillFileDialog(program, folder.file("cut.jvl")))
+        if (!chooseFromMainMenuByKeys(program, main, saveProjectAsKeys) || !nameInFileDialog(program, folder.file("cut.jvl")))
             return HWND{};
         return main;
     };

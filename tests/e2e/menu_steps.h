@@ -1,6 +1,6 @@
 #pragma once
-// Steps through the main window's popup menu and the common file dialogs, as a person would
-// with the right mouse button, the arrow keys and typing.
+// The main window's popup menu walked with the arrow keys, and a file dialog that confirms
+// replacing an existing file: for tests that repeat a save many times over the same name.
 #include <windows.h>
 
 #include <functional>
@@ -22,7 +22,7 @@ inline bool pollFor(DWORD timeout, const std::function<bool()>& done) {
 
 // Right-click on the main window's own background, then the keys into the popup menu that
 // opens (it takes the keyboard while it tracks).
-inline bool chooseFromMainMenu(const Program& program, HWND main, const std::vector<WPARAM>& keys) {
+inline bool chooseFromMainMenuByKeys(const Program& program, HWND main, const std::vector<WPARAM>& keys) {
     PostMessageA(main, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
     PostMessageA(main, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
     HWND menu = nullptr;
@@ -47,7 +47,7 @@ inline const std::vector<WPARAM> openProjectKeys = {VK_DOWN, VK_DOWN, VK_DOWN, V
 
 // Types the file name into the open or save dialog and presses its OK button; confirms
 // replacing an existing file. True when the dialog is gone.
-inline bool fillFileDialog(const Program& program, const std::string& path) {
+inline bool nameInFileDialog(const Program& program, const std::string& path) {
     MessageBoxSeen dialog;
     if (!waitForMessageBox(program, dialog)) return false;
     HWND name = GetDlgItem(dialog.window, 0x47c);  // the file name box

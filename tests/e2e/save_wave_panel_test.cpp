@@ -177,8 +177,12 @@ TEST(SaveWavePanel, AudioTooBigForOneFileIsSavedPerChannel) {
     EXPECT_EQ(pauseAndCancel(s, frame),
               "Save Wave is Paused: To continue saving the wave files click \" No \"\n\nTo Cancel click \" Yes \", "
               "the partial files will need to be deleted manually by you or you can overwrite them.");
-    // Six channel files were started (channels 7 and 8 are not written); no single file.
-    for (const char* name : channelNames) EXPECT_TRUE(s.folder.exists(std::string("huge") + name)) << name;
+    // The channel files are written under temporary names until complete: a cancel leaves
+    // neither those nor files of the final names; no single file either.
+    for (const char* name : channelNames) {
+        EXPECT_FALSE(s.folder.exists(std::string("huge") + name)) << name;
+        EXPECT_FALSE(s.folder.exists(std::string("huge") + name + ".part")) << name;
+    }
     EXPECT_FALSE(s.folder.exists("huge.wav"));
     EXPECT_TRUE(s.close());
 }

@@ -135,11 +135,9 @@ TEST(ChildProcess, ToolButtonsStartTheirProgramWithTheBuiltCommandLine) {
         std::vector<std::string> args;
     } cases[] = {
         {6, "%filename", true, "\"" + recorder + "\"  \"" + preview + "\" ", {recorder, preview}},
-        {6, "%filename", false, "\"" + recorder + "\"  \"" + source + "\" ", {recorder, source}},
         {2, "-v %filename -o %ofilename exit=3", false,
          "\"" + recorder + "\" -v  \"" + source + "\"  -o  \"C:\\out.mpg\"  exit=3",
          {recorder, "-v", source, "-o", "C:\\out.mpg", "exit=3"}},
-        {3, "", false, "\"" + recorder + "\"", {recorder}},
     };
     for (const auto& c : cases) {
         TempFolder logDir;

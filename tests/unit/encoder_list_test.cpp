@@ -73,10 +73,7 @@ TEST(EncoderList, ReadsDefaultOrNumberedEntryAndFillsBothLists) {
     EXPECT_EQ(readEncoder(folder(dir), nullptr, &entry, 0, &encoders, &paired), 1);
     EXPECT_STREQ(entry.number, "02");
     EXPECT_STREQ(entry.path, "C:\\enc\\e2.exe");
-    EXPECT_STREQ(entry.description, "mpeg2");
-    EXPECT_EQ(entry.colourSpace, 1);
-    EXPECT_TRUE(entry.saveWave);
-    EXPECT_STREQ(entry.pairedEncoder, "audio_ac3");
+    EXPECT_STREQ(entry.pairedEncoder, "audio_ac3");  // the file line's other words: the pairing table
     EXPECT_STREQ(entry.commandLine, "-i %filename -o %ofile.m02 -k 2");
     EXPECT_EQ(encoders, (std::vector<std::string>{"enc1", "mpeg2", "enc3"}));
     EXPECT_EQ(paired, encoders);

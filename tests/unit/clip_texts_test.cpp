@@ -45,8 +45,15 @@ const std::string floatNote =
     "your script.";
 }  // namespace
 
-// Video with audio, video alone and audio alone are checked word for word through the real
-// libraries in avisynth_libraries_test; here the other pixel types, parities and samples.
+// The reports of video with audio, video alone and audio alone are checked word for word
+// through the real libraries in avisynth_libraries_test; here the data lines and the other
+// pixel types, parities and samples.
+TEST(ClipTexts, AudioOnlyData) {
+    AVS_VideoInfo vi{};
+    withAudio(vi, 44100, 1, avsSampleInt8, 44100);
+    EXPECT_EQ(data(vi), "No\n\n\n\n\n\n\n\n\n\n\n\n1\n44100\n8\n");
+}
+
 TEST(ClipTexts, VideoOnlyFieldBased) {
     AVS_VideoInfo vi = videoInfo(320, 240, 30000, 1001, 100, avsCsBgr32, avsItFieldBased | avsItTff);
     EXPECT_EQ(data(vi), "\n320\n240\nRGB32\n29.970\n100\n\n\nField\nTFF\n\n\n");

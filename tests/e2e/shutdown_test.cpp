@@ -1,83 +1,48 @@
 // Closing with a modified script offers to save it; closing without changes asks nothing.
 #include <gtest/gtest.h>
 
-#include "e2e/driver/driver.h"
-#include "support/temp_folder.h"
+#include "e2e/shell_fixture.h"
 
 using namespace driver;
+using shelltest::script;
 
 namespace {
 
-const std::string script = "BlankClip(length=10)\r\n";
-
-HWND startWithScript(ProgramFolder& folder, Program& program) {
-    folder.write("encoder.ini", crlfLines({"#### encoder.ini ####", "end encoder.ini"}));
-    folder.write("zandolin.ini", crlfLines({"#### zandolin.ini ####", "end zandolin.ini"}));
-    folder.write("clip.avs", script);
-    if (!program.start(folder, "\"" + folder.file("clip.avs") + "\"")) return nullptr;
-    return program.waitForMainWindow();
-}
-
-void typeInto(HWND editor, const char* text) {
-    for (const char* c = text; *c; ++c) PostMessageA(editor, WM_CHAR, static_cast<unsigned char>(*c), 1);
-}
+bool startWithScript(shelltest::Session& s) { return s.start("\"" + s.folder.file("clip.avs") + "\""); }
 
 }  // namespace
 
-TEST(Shutdown, AModifiedScriptIsOfferedForSavingAndCancelKeepsTheProgramRunning) {
-    ProgramFolder folder;
-    Program program;
-    HWND main = startWithScript(folder, program);
-    ASSERT_NE(main, nullptr);
-    HWND editor = FindWindowExA(main, nullptr, "Scintilla", nullptr);
-    typeInto(editor, "#");
-    PostMessageA(main, WM_CLOSE, 0, 0);
+TEST(Shutdown, AModifiedScriptIsOfferedForSavingAndEachCancelKeepsTheProgramRunning) {
+    shelltest::Session s;
+    ASSERT_TRUE(startWithScript(s));
+    PostMessageA(s.editor, WM_CHAR, '#', 1);
+    PostMessageA(s.main, WM_CLOSE, 0, 0);
     MessageBoxSeen box;
-    ASSERT_TRUE(waitForMessageBox(program, box));
+    ASSERT_TRUE(waitForMessageBox(s.program, box));
     EXPECT_EQ(box.title, "Save file");
-    EXPECT_EQ(box.text, "The file:\n\n" + folder.file("clip.avs") +
+    EXPECT_EQ(box.text, "The file:\n\n" + s.folder.file("clip.avs") +
                             " \n\nhas been modified.\n\nWould you like to save it now?");
     ASSERT_TRUE(answer(box, IDCANCEL));
-    // Still running, the text still modified: the next close asks again.
-    EXPECT_TRUE(program.running());
-    EXPECT_EQ(editorText(editor), "#" + script);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(waitForMessageBox(program, box));
-    EXPECT_EQ(box.title, "Save file");
-    ASSERT_TRUE(answer(box, IDNO));
-    EXPECT_EQ(program.waitForExit(), 0);
-    EXPECT_EQ(folder.read("clip.avs"), script);  // No: nothing saved
-    EXPECT_TRUE(folder.exists("zandolin.ini"));
-}
-
-TEST(Shutdown, CancellingTheSaveDialogAfterYesKeepsTheProgramRunning) {
-    ProgramFolder folder;
-    Program program;
-    HWND main = startWithScript(folder, program);
-    ASSERT_NE(main, nullptr);
-    typeInto(FindWindowExA(main, nullptr, "Scintilla", nullptr), "x");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    MessageBoxSeen box;
-    ASSERT_TRUE(waitForMessageBox(program, box));
-    ASSERT_EQ(box.title, "Save file");
-    ASSERT_TRUE(answer(box, IDYES));
+    EXPECT_TRUE(s.program.running());
+    EXPECT_EQ(editorText(s.editor), "#" + script);
+    // Still modified: the next close asks again; Yes then Cancel in the save dialog also stays.
+    PostMessageA(s.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(shelltest::answerBox(s.program, "Save file", IDYES), box.text);
     MessageBoxSeen dialog;  // the save dialog
-    ASSERT_TRUE(waitForMessageBox(program, dialog));
+    ASSERT_TRUE(waitForMessageBox(s.program, dialog));
     ASSERT_TRUE(answer(dialog, IDCANCEL));
-    EXPECT_TRUE(program.running());
-    EXPECT_EQ(folder.read("clip.avs"), script);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(waitForMessageBox(program, box));
-    ASSERT_TRUE(answer(box, IDNO));
-    EXPECT_EQ(program.waitForExit(), 0);
+    EXPECT_TRUE(s.program.running());
+    PostMessageA(s.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(shelltest::answerBox(s.program, "Save file", IDNO), box.text);
+    EXPECT_EQ(s.program.waitForExit(), 0);
+    EXPECT_EQ(s.folder.read("clip.avs"), script);  // nothing saved
+    EXPECT_TRUE(s.folder.exists("zandolin.ini"));
 }
 
 TEST(Shutdown, AnUnchangedScriptClosesWithoutAQuestion) {
-    ProgramFolder folder;
-    Program program;
-    HWND main = startWithScript(folder, program);
-    ASSERT_NE(main, nullptr);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.waitForExit(), 0);
-    EXPECT_TRUE(folder.exists("zandolin.ini"));
+    shelltest::Session s;
+    ASSERT_TRUE(startWithScript(s));
+    PostMessageA(s.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(s.program.waitForExit(), 0);
+    EXPECT_TRUE(s.folder.exists("zandolin.ini"));
 }

@@ -45,22 +45,13 @@ const std::string floatNote =
     "your script.";
 }  // namespace
 
-TEST(ClipTexts, VideoAndAudio) {
-    AVS_VideoInfo vi = videoInfo(640, 480, 25, 1, 250, avsCsYv12, 0);
-    withAudio(vi, 48000, 2, avsSampleInt16, 480000);
-    EXPECT_EQ(data(vi), "\n640\n480\nYV12\n25.000\n250\n\n\nFrame\n???\n\n\n2\n48000\n16\n");
-    EXPECT_EQ(report(vi), "File:\nC:\\clips\\v.avs" + yv12Video +
-                              "\nAudio:\nnChannels\t\t2 channels\nSamplesPerSecond\t\t48000\nnAudio "
-                              "Samples\t\t480000\nSample Type\t\t16 bit\n");
-}
-
-TEST(ClipTexts, AudioOnly) {
+// The reports of video with audio, video alone and audio alone are checked word for word
+// through the real libraries in avisynth_libraries_test; here the data lines and the other
+// pixel types, parities and samples.
+TEST(ClipTexts, AudioOnlyData) {
     AVS_VideoInfo vi{};
     withAudio(vi, 44100, 1, avsSampleInt8, 44100);
     EXPECT_EQ(data(vi), "No\n\n\n\n\n\n\n\n\n\n\n\n1\n44100\n8\n");
-    EXPECT_EQ(report(vi, 2.60f, 2, floatOptionUndefined, "a.avs"),
-              "File:\na.avs\n\nVideo:\n\t   No Video\n\nAudio:\nnChannels\t\t1 channels\nSamplesPerSecond\t\t44100\n"
-              "nAudio Samples\t\t44100\nSample Type\t\t8 bit\n");
 }
 
 TEST(ClipTexts, VideoOnlyFieldBased) {
@@ -110,6 +101,7 @@ TEST(ClipTexts, SampleTypesAndFloatAudio) {
         std::string tail;
         const char* dataLine;
     } cases[] = {
+        {avsSampleInt8, 2.60f, 2, floatOptionUndefined, "8 bit\n", "8\n"},
         {avsSampleInt24, 2.60f, 2, floatOptionUndefined, "24 bit\n", "24\n"},
         {avsSampleInt32, 2.60f, 2, floatOptionUndefined, "32 bit\n", "32\n"},
         {3, 2.60f, 2, floatOptionUndefined, "Unknown\n", "???\n"},

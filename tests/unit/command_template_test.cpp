@@ -24,11 +24,7 @@ std::string pairedLine(const char* commandTemplate, const char* out = output) {
 }
 }  // namespace
 
-TEST(CommandTemplate, ExampleKeepsEveryBlank) {
-    EXPECT_EQ(encoderLine("-i %filename -o %ofilename -q 5"),
-              "\"D:\\enc\\e.exe\" -i  \"D:\\v\\a.avs\"  -o  \"D:\\v\\a.mpg\"  -q 5");
-}
-
+// A template with both placeholders, blanks and all: the encode in child_process_test.
 TEST(CommandTemplate, TemplateWithoutPlaceholderPassesTheScriptAfterIt) {
     EXPECT_EQ(encoderLine("--preset slow"), "\"D:\\enc\\e.exe\" --preset slow \"D:\\v\\a.avs\"  ");
     EXPECT_EQ(encoderLine(""), "\"D:\\enc\\e.exe\"  \"D:\\v\\a.avs\"  ");

@@ -24,21 +24,7 @@ std::vector<EncoderFileLinesForTest> mpegWithAudio(const char* mpegFileLine) {
 }
 }  // namespace
 
-TEST(EncodePlan, DefaultEncoderWithPairedAudio) {
-    TempFolder dir;
-    dir.write("encoder.ini", encoderFileText("02", mpegWithAudio("mpeg2 1 N Audio audio_ac3")));
-    EncodeRequest request = requestFor(dir);
-    request.encodeProject = true;
-    EncodePlan plan;
-    planEncode(request, &plan);
-    EXPECT_EQ(plan.result, encodeDone);
-    ASSERT_TRUE(plan.runPaired);
-    EXPECT_STREQ(plan.pairedCommand, "\"C:\\enc\\ac3.exe\" -i \"D:\\v\\prj.avs\" -o  \"D:\\v\\a.ac3\"  ");
-    ASSERT_TRUE(plan.runEncoder);
-    EXPECT_STREQ(plan.encoderCommand,
-                 "\"C:\\enc\\m2.exe\" -i  \"D:\\v\\prj.avs\"  -o  \"D:\\v\\a.mpg\"  -q 5");
-}
-
+// The paired and the encoder command lines of a project encode: child_process_test.
 TEST(EncodePlan, SaveWaveFirstUnlessJustSaved) {
     TempFolder dir;
     dir.write("encoder.ini", encoderFileText("02", mpegWithAudio("mpeg2 1 Wave Audio audio_ac3")));

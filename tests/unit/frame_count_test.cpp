@@ -72,6 +72,14 @@ TEST(FrameCount, TotalFramesCountFadesAndTakeAwayDissolves) {
     EXPECT_EQ(totalFrames(dir.path().c_str()), 2147483647);  // held at the int range
 }
 
+namespace {
+// A slot's five texts joined by "|".
+std::string slotText(const SceneListDisplay& list, int slot) {
+    const auto& s = list.slots[slot];
+    return std::string(s.transition) + "|" + s.start + "|" + s.end + "|" + s.frames + "|" + s.time;
+}
+}  // namespace
+
 TEST(ShownRows, FourSlotsFromTheFirstShownRow) {
     TempFolder dir;
     dir.write("rowdat.vlr", crlfLines({"r01 - - 0 1499", "r02 Dissolve 30 - -", "r03 FadeOut 45 3000 4499",
@@ -82,24 +90,16 @@ TEST(ShownRows, FourSlotsFromTheFirstShownRow) {
     recountRows(list);
     EXPECT_EQ(list.rowCount, 6);
     loadShownRows(list);
-    EXPECT_STREQ(list.slots[0].transition, "Dissolve 30");
-    EXPECT_STREQ(list.slots[0].start, "-");
-    EXPECT_STREQ(list.slots[0].end, "-");
-    EXPECT_STREQ(list.slots[0].frames, "-30");
-    EXPECT_STREQ(list.slots[0].time, "");
-    EXPECT_STREQ(list.slots[1].transition, "FadeOut 45");
-    EXPECT_STREQ(list.slots[1].start, "3000");
-    EXPECT_STREQ(list.slots[1].end, "4499");
-    EXPECT_STREQ(list.slots[1].frames, "1501");
-    EXPECT_STREQ(list.slots[1].time, "00:00:50.03");
-    EXPECT_STREQ(list.slots[2].transition, "- -");
-    EXPECT_STREQ(list.slots[3].frames, "303");
+    EXPECT_EQ(slotText(list, 0), "Dissolve 30|-|-|-30|");
+    EXPECT_EQ(slotText(list, 1), "FadeOut 45|3000|4499|1501|00:00:50.03");
+    EXPECT_EQ(slotText(list, 2), "- -|6000|6999|1000|00:00:33.11");
+    EXPECT_EQ(slotText(list, 3), "FadeIO 60|100|400|303|00:00:10.04");
 
     list.firstShownRow = 5;  // the last two slots stay empty
     loadShownRows(list);
-    EXPECT_STREQ(list.slots[1].frames, "2");
-    EXPECT_STREQ(list.slots[2].transition, "");
-    EXPECT_STREQ(list.slots[3].time, "");
+    EXPECT_EQ(slotText(list, 1), "- -|1|2|2|00:00:00.02");
+    EXPECT_EQ(slotText(list, 2), "||||");
+    EXPECT_EQ(slotText(list, 3), "||||");
 
     computeTotalFrames(list);
     EXPECT_EQ(list.totalFrames, 1500 - 30 + 1501 + 1000 + 303 + 2);

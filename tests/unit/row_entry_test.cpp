@@ -100,10 +100,8 @@ TEST_F(RowEntry, EditingLoadsTheRowAndSavesItBack) {
     list.currentFrame = 777;
     RowEditLoad load;
     ASSERT_EQ(beginEdit(list, 2, false, load), editStarted);
-    EXPECT_STREQ(load.transition, "FadeIn");
-    EXPECT_STREQ(load.frames, "60");
-    EXPECT_STREQ(load.start, "1500");
-    EXPECT_STREQ(load.end, "2999");
+    EXPECT_EQ(std::string(load.transition) + "|" + load.frames + "|" + load.start + "|" + load.end,
+              "FadeIn|60|1500|2999");
     EXPECT_TRUE(load.previewEnabled);
     EXPECT_EQ(list.currentFrame, 1500);
     EXPECT_EQ(list.savedFrame, 777);

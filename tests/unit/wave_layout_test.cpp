@@ -26,6 +26,7 @@ int parse(const std::string& block, WaveFormat* f) {
 }
 }  // namespace
 
+// Whole 16-bit files are compared in the Wine export tests; here odd sizes and one channel.
 TEST(WaveHeader, Layouts) {
     struct Case {
         const char* name;
@@ -38,11 +39,6 @@ TEST(WaveHeader, Layouts) {
          std::string("RIFF\x2C\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00"
                      "\x40\x1F\x00\x00\x40\x1F\x00\x00\x01\x00\x08\x00"
                      "data\x08\x00\x00\x00",
-                     44)},
-        {"16-bit stereo", false, pcmFormat(2, 44100, 16), 4000,
-         std::string("RIFF\xC4\x0F\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00"
-                     "\x44\xAC\x00\x00\x10\xB1\x02\x00\x04\x00\x10\x00"
-                     "data\xA0\x0F\x00\x00",
                      44)},
         // 1000 frames of 18 bytes: each mono file holds 3000 bytes.
         {"one channel of 24-bit 5.1", true, pcmFormat(6, 48000, 24), 18000,

@@ -84,8 +84,6 @@ TEST_F(EditorDocument, ModifiedPromptTexts) {
     EXPECT_EQ(doc.modifiedPrompt("C:\\a.avs", window.main), answerNo);
     EXPECT_EQ(doc.modifiedPrompt("", window.main), answerCancel);
     ASSERT_EQ(boxes::shown().size(), 2u);
-    EXPECT_EQ(boxes::shown()[0].text, "The file:\n\nC:\\a.avs \n\nhas been modified.\n\nWould you like to save it now?");
-    EXPECT_EQ(boxes::shown()[1].text, "The work in the editor is not saved.\n\nWould you like to save it now?");
     for (const RecordedBox& box : boxes::shown()) {
         EXPECT_EQ(box.title, "Save file");
         EXPECT_EQ(box.flags, unsigned(mbYesNoCancel | mbIconQuestion));
@@ -172,7 +170,7 @@ TEST_F(EditorDocument, UnwritablePreviewSaysNotOpenAndStillTargetsIt) {
     EXPECT_EQ(std::string(doc.previewTarget()), folder + "windat.avs");
 }
 
-TEST_F(EditorDocument, StartupTextsAndCommandLineScript) {
+TEST_F(EditorDocument, StartupTexts) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(sizeof previous, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(temp.path().c_str()));
@@ -189,21 +187,6 @@ TEST_F(EditorDocument, StartupTextsAndCommandLineScript) {
     loadStartupTexts(doc, false, true);
     EXPECT_EQ(scriptEditor.text(), "alpha\r\n");
     SetCurrentDirectoryA(previous);
-
-    temp.write("start.avs", "Version()");
-    SourcePath source;
-    std::string quoted = "\"" + temp.file("start.avs") + "\"";
-    EXPECT_EQ(openCommandLineScript(doc, quoted.c_str(), source, window.main), commandLineLoaded);
-    EXPECT_EQ(scriptEditor.text(), "Version()");
-    EXPECT_EQ(std::string(source.path), temp.file("start.avs"));
-    EXPECT_STREQ(source.title, "start.avs");
-    EXPECT_EQ(std::string(source.folder), temp.path());
-    std::string other = "\"" + temp.file("start.avi") + "\"";
-    EXPECT_EQ(openCommandLineScript(doc, other.c_str(), source, window.main), commandLineIgnored);
-    std::string missing = "\"" + temp.file("gone.avsi") + "\"";
-    EXPECT_EQ(openCommandLineScript(doc, missing.c_str(), source, window.main), commandLineFailed);
-    ASSERT_TRUE(onlyBox("Unknow error while opening file", "Open file"));
-    EXPECT_EQ(scriptEditor.text(), "Version()");
 }
 
 }  // namespace

@@ -99,18 +99,6 @@ TEST_F(ScriptAudio, ExtensibleFloatScriptIsWrittenAsFloat) {
     EXPECT_TRUE(boxes::shown().empty());
 }
 
-TEST_F(ScriptAudio, ScriptWithoutAudio) {
-    TempFolder dir;
-    dir.write("mute.avs", "BlankClip(length=10).KillAudio()\r\n");
-    std::string path = dir.file("mute.avs");
-    boxes::reset();
-    AviClip clip;
-    EXPECT_EQ(exportAudio(clip, path.c_str(), nullptr, owner, nullptr, exportModeReport, false), waveNotOpened);
-    EXPECT_STREQ(clip.audioReport, "0 0 0 0 0 0 2");
-    ASSERT_EQ(boxes::shown().size(), 1u);
-    EXPECT_EQ(boxes::shown()[0].title, "Error... Streamtype AUDIO not found");
-}
-
 TEST_F(ScriptAudio, ClipPropertiesOfAScriptWithVideoAndAudio) {
     TempFolder dir;
     dir.write("both.avs",

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/key_name_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
@@ -373,7 +374,7 @@ void scriptPreviewEvents(AppState& app) {
         SendMessageA(windowAt(winJumpTo), EM_SETSEL, 0, -1);
     if (m.message == WM_CHAR && GetFocus() == windowAt(winJumpTo)) {
         char name[32] = {};
-        GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
+        readKeyName(m.lParam, name, sizeof name);
         if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0) jumpToTypedFrame(app);
     }
     if (!e.buttonClicked) return;

@@ -7,6 +7,7 @@
 #include "app/command_helpers_win32.h"
 #include "app/commands_win32.h"
 #include "app/key_actions.h"
+#include "app/key_name_win32.h"
 #include "app/panels_win32.h"
 #include "app/scene_list_refresh_win32.h"
 #include "app/shell_events.h"
@@ -125,7 +126,7 @@ void filterListCharacter(AppState& app) {
     MSG& m = app.currentMessage;
     if (m.message != WM_CHAR || GetFocus() != windowAt(winFilterList)) return;
     char name[32] = {};
-    GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
+    readKeyName(m.lParam, name, sizeof name);
     if (strcmp(name, "Esc") == 0) {
         toggleFilterListMode(app);
         cancelTip();

@@ -71,7 +71,7 @@ export ZANDOLIN_ROOT="$root"
 export ZANDOLIN_PROGRAM="$root/build/win/program"
 export ZANDOLIN_TEST_BIN="$root/build/win/tests"
 gtest wine_tests timeout 900 wine build/win/tests/wine_tests.exe
-gtest e2e_tests timeout 1200 wine build/win/tests/e2e_tests.exe
+gtest e2e_tests timeout 1800 wine build/win/tests/e2e_tests.exe
 stop_xvfb
 
 echo

@@ -23,7 +23,7 @@ bool completePassFile(const std::string& text, int rowCount) {
 int kills() {
     const char* v = getenv("ZANDOLIN_FAULT_KILLS");
     int n = v ? atoi(v) : 0;
-    return n > 0 ? n : 3;
+    return n > 0 ? n : 2;
 }
 
 // The files the save writes, and what they held before it.

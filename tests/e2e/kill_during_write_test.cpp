@@ -1,6 +1,6 @@
 // The running program killed at random moments of its start (the row file is emptied, the run
 // marker written) and of its close (the settings file rewritten): each file is left old or new,
-// and the next start runs normally. $ZANDOLIN_FAULT_KILLS sets the kills (default 3 of each).
+// and the next start runs normally. $ZANDOLIN_FAULT_KILLS sets the kills (default 2 of each).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -35,7 +35,7 @@ void prepare(ProgramFolder& folder) {
 int kills() {
     const char* v = getenv("ZANDOLIN_FAULT_KILLS");
     int n = v ? atoi(v) : 0;
-    return n > 0 ? n : 3;
+    return n > 0 ? n : 2;
 }
 
 // A start after a kill: answers a restore question with No, then closes cleanly.

@@ -833,7 +833,13 @@ void SourcePin::stopStreaming() {
     if (!thread_) return;
     quit_ = true;
     decommit();  // a thread waiting for a buffer wakes up with an error
-    WaitForSingleObject(thread_, INFINITE);
+    // A renderer still paused can hold the thread inside its Receive; a flush lets it go, so
+    // a stop never waits for ever whatever order the graph stops its filters in.
+    if (WaitForSingleObject(thread_, 2000) == WAIT_TIMEOUT && peer_) {
+        peer_->BeginFlush();
+        WaitForSingleObject(thread_, INFINITE);
+        peer_->EndFlush();
+    }
     CloseHandle(thread_);
     thread_ = nullptr;
 }

@@ -12,6 +12,7 @@
 #include "base/message_box.h"
 #include "viewer/frame_pixels.h"
 #include "viewer/media_player_win32.h"
+#include "viewer/player_graph_win32.h"
 #include "viewer/player_timing.h"
 
 extern "C" const CLSID CLSID_SampleGrabber;
@@ -93,6 +94,7 @@ GrabResult grabThroughGraph(const wchar_t* widePath, long long position, long lo
         if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
                                     reinterpret_cast<void**>(&graph))))
             break;
+        useSharedClock(graph);
         if (FAILED(CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
                                     reinterpret_cast<void**>(&grabberFilter))) ||
             FAILED(CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,

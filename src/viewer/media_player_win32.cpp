@@ -190,6 +190,7 @@ void MediaPlayer::openMedia(const char* path, int view) {
         return;
     }
     if (registerRunning_) registerInRunningObjects();
+    useSharedClock(graph_);
 
     addGdiVideoRenderer(graph_);
     if (!scriptMode_) {
@@ -650,6 +651,7 @@ bool MediaPlayer::openNeighbour(NeighbourGraph& n, const char* path, long long f
                        alpha ? "Alpha video window" : "Beta video window", mbOk);
         return false;
     }
+    useSharedClock(n.graph);
     addGdiVideoRenderer(n.graph);
     renderScriptSource(n.graph, file, wide, true, alpha && alphaOnly);
     removeUnconnectedFilters(n.graph);

@@ -120,3 +120,17 @@ void removeUnconnectedFilters(IGraphBuilder* graph) {
     list->Release();
     for (IBaseFilter* f : idle) removeFilter(graph, f);
 }
+
+void useSharedClock(IGraphBuilder* graph) {
+    static IReferenceClock* clock = nullptr;
+    if (!graph) return;
+    if (!clock && FAILED(CoCreateInstance(CLSID_SystemClock, nullptr, CLSCTX_INPROC_SERVER, IID_IReferenceClock,
+                                          reinterpret_cast<void**>(&clock))))
+        clock = nullptr;
+    if (!clock) return;
+    IMediaFilter* filter = nullptr;
+    if (SUCCEEDED(graph->QueryInterface(IID_IMediaFilter, reinterpret_cast<void**>(&filter)))) {
+        filter->SetSyncSource(clock);
+        filter->Release();
+    }
+}

@@ -15,3 +15,7 @@ HRESULT renderScriptSource(IGraphBuilder* graph, const char* path, const wchar_t
                            bool renderAudio);
 // Removes filters none of whose pins is connected (a renderer left over for an audio-only file).
 void removeUnconnectedFilters(IGraphBuilder* graph);
+// Gives the graph the process's one reference clock. A graph that made its own clock joins
+// the clock's thread when it is released, and under Wine that join can wait for ever; the
+// shared clock lives as long as the process, so no graph release ever ends a clock.
+void useSharedClock(IGraphBuilder* graph);

@@ -724,7 +724,9 @@ void handleControlEvents(AppState& app) {
         scriptEditorButton(app, sender());
     }
     if (view == viewScriptPreview) scriptPreviewEvents(app);
-    if (m.message == WM_LBUTTONDOWN && m.wParam == MK_LBUTTON && !e.buttonClicked) {
+    // A second quick press on the box arrives as a double click; it is a press all the same.
+    const bool pressed = m.message == WM_LBUTTONDOWN || m.message == WM_LBUTTONDBLCLK;
+    if (pressed && m.wParam == MK_LBUTTON && !e.buttonClicked) {
         if (m.hwnd == windowAt(winStartFrame)) frameBoxPressed(app, winStartFrame);
         else if (m.hwnd == windowAt(winEndFrame)) frameBoxPressed(app, winEndFrame);
     }

@@ -32,6 +32,8 @@ set_target_properties(Zandolin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${program_dir
 add_custom_command(TARGET Zandolin POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${scintilla_dir}/SciLexer.dll ${program_dir}/SciLexer.dll
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${scintilla_dir}/License.txt ${program_dir}/Scintilla-License.txt)
+# The help pages the program opens live under its folder, as a user unpacks them.
+add_custom_target(program_docs ALL COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/docs ${program_dir}/docs)
 
 set(test_dir ${CMAKE_BINARY_DIR}/tests)
 

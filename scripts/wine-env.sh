@@ -40,7 +40,7 @@ stop_xvfb() {
 make_program_folder() {
   local dest=$1
   mkdir -p "$dest"
-  cp "$root/build/win/program/"* "$dest/"
+  cp -r "$root/build/win/program/"* "$dest/"
   if [ "${2:-}" = avisynth ]; then
     cp "$root/build/win/standins/avisynth.dll" "$dest/"
   fi

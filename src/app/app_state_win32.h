@@ -12,6 +12,7 @@
 #include "dialogs/panel_host_win32.h"
 #include "editor/script_document.h"
 #include "scenes/scene_list.h"
+#include "storage/project_file.h"
 #include "viewer/media_player_win32.h"
 
 enum PanelKind {
@@ -63,6 +64,10 @@ struct AppState {
     HWND focusToRestore = nullptr;
     bool keyAskedForCommand = false;
     RECT lastClientRect = {};
+    // The project's three names and titles, as the project commands last set them.
+    ProjectNames project = {};
+    int effectivePreviewMode = 1;  // previewMode, taken when a preview starts
+    bool previewShown = false;     // the video window shows the preview script (view 2)
 };
 
 inline HWND windowAt(int index) { return static_cast<HWND>(windowTable.handle[index]); }

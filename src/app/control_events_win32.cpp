@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/panels_win32.h"
+#include "app/scene_list_refresh_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout.h"
@@ -85,7 +86,7 @@ void togglePlayback(AppState& app) {
         startTimer(app.player.timerTick());
     }
     updateStatusBar(app);
-    refreshSceneList(app);
+    refreshSceneListDisplay(app);
     SetFocus(windowAt(winVideo));
 }
 
@@ -271,7 +272,7 @@ void cancelEntry(AppState& app) {
 }
 
 const char* scriptForTools(const AppState& app) {
-    return app.encodeProject ? app.views.projectScriptPath : app.views.sourceScriptPath;
+    return app.encodeProject ? app.project.projectScriptPath : app.views.sourceScriptPath;
 }
 
 int toolNumber(HWND button) {
@@ -337,7 +338,7 @@ void stepFrames(AppState& app, int by) {
         releasePlayButton(app);
     }
     seekTo(app, static_cast<long long>(app.currentFrame) + by);
-    refreshSceneList(app);
+    refreshSceneListDisplay(app);
 }
 
 void updatePreview(AppState& app) {
@@ -353,7 +354,7 @@ void updatePreview(AppState& app) {
     app.player.openMedia(script, viewScriptPreview);
     app.lastFrame = app.player.lastFrame();
     seekTo(app, position);
-    if (app.views.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.views.clipDataText);
+    if (app.views.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.avisynth.clipData);
     if (keepPlaying && clipLoaded(app)) {
         app.player.togglePlay("main");
         startTimer(app.player.timerTick());
@@ -418,11 +419,12 @@ void radioClicked(AppState& app, bool project) {
         } else if (answer == answerNo) {
             if (project) {
                 app.views.viewingProject = true;
-                formatText(app.views.projectScriptPath, sizeof app.views.projectScriptPath, "%suntitled.avs",
+                formatText(app.project.projectScriptPath, sizeof app.project.projectScriptPath, "%suntitled.avs",
                            app.views.programFolder);
+                copyText(app.project.projectScriptTitle, "untitled.avs");
                 SendMessageA(windowAt(winTab), TCM_SETCURSEL, 1, 0);
-                writeProjectScript(app.sceneList, app.views.sourceScriptPath, app.views.projectScriptPath);
-                app.document.load(app.views.projectScriptPath);
+                writeProjectScript(app.sceneList, app.views.sourceScriptPath, app.project.projectScriptPath);
+                app.document.load(app.project.projectScriptPath);
                 SendMessageA(windowAt(winProjectRadio), BM_SETCHECK, BST_CHECKED, 0);
                 SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_UNCHECKED, 0);
             } else {
@@ -464,8 +466,8 @@ void synchroniseRadios(AppState& app) {
     if (v.viewingProject) {
         app.encodeProject = true;
         SendMessageA(windowAt(winTab), TCM_SETCURSEL, 1, 0);
-        writeProjectScript(app.sceneList, v.sourceScriptPath, v.projectScriptPath);
-        if (app.document.load(v.projectScriptPath) != 0) {
+        writeProjectScript(app.sceneList, v.sourceScriptPath, app.project.projectScriptPath);
+        if (app.document.load(app.project.projectScriptPath) != 0) {
             showMessageBox(main, "Sorry, but can't open the project script file.", "Viewing Project File", mbOk);
             SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
             SendMessageA(windowAt(winProjectRadio), BM_SETCHECK, BST_UNCHECKED, 0);
@@ -473,7 +475,7 @@ void synchroniseRadios(AppState& app) {
             app.encodeProject = false;
         } else {
             SetWindowTextA(windowAt(winEncode), "Encode Project");
-            loadInPlayer(app, v.projectScriptPath);
+            loadInPlayer(app, app.project.projectScriptPath);
             if (v.currentView == viewVideoEditor) enableRowControls(false);
         }
     } else {
@@ -534,7 +536,7 @@ void videoEditorButton(AppState& app, HWND button) {
         } else {
             return;
         }
-        refreshSceneList(app);
+        refreshSceneListDisplay(app);
     }
 }
 
@@ -553,7 +555,7 @@ void trackbarMoved(AppState& app) {
         }
     }
     updateStatusBar(app);
-    refreshSceneList(app);
+    refreshSceneListDisplay(app);
     if (clipLoaded(app)) app.currentFrame = app.player.updatePosition();
     SetFocus(windowAt(winMain));
 }
@@ -568,7 +570,7 @@ void endOfClip(AppState& app) {
         app.views.playing = true;
         startTimer(125);
     }
-    refreshSceneList(app);
+    refreshSceneListDisplay(app);
     updateStatusBar(app);
     if (clipLoaded(app)) app.currentFrame = app.player.updatePosition();
 }
@@ -624,7 +626,7 @@ void editorChanged(AppState& app) {
 
 }  // namespace
 
-void refreshSceneList(AppState& app) {
+void refreshSceneListDisplay(AppState& app) {
     moveSlider(app);
     app.sceneList.currentFrame = app.currentFrame;
     if (app.views.currentView == viewVideoEditor) paintRows(app);
@@ -647,15 +649,14 @@ void rowModeUpdate(AppState& app) {
     RECT r;
     GetClientRect(windowAt(winMain), &r);
     Layout layout;
-    videoEditorLayout(r.right, r.bottom, app.views.rowEditMode, app.views.multiFrameEditor, layout);
+    videoEditorLayout(r.right, r.bottom, app.views.rowEditMode, app.player.neighbours, layout);
     for (int index : {winAdd, winPreview, winCancel})
         if (const Placement* p = layout.find(index))
             MoveWindow(windowAt(index), p->x, p->y, p->width, p->height, TRUE);
 }
 
-void insertSceneRow(AppState& app, HWND rowButton, bool below) {
-    const int slot = rowSlot(rowButton);
-    if (slot < 0) return;
+void insertRowInSlot(AppState& app, int slot, bool below) {
+    if (slot < 0 || slot >= shownRowSlots) return;
     if (beginInsert(app.sceneList, slot, below)) {
         showEntryMode(app);
         enable(winCancel, true);
@@ -664,9 +665,8 @@ void insertSceneRow(AppState& app, HWND rowButton, bool below) {
     rowModeUpdate(app);
 }
 
-void deleteSceneRow(AppState& app, HWND rowButton) {
-    const int slot = rowSlot(rowButton);
-    if (slot < 0) return;
+void deleteRowInSlot(AppState& app, int slot) {
+    if (slot < 0 || slot >= shownRowSlots) return;
     deleteShownRow(app.sceneList, slot);
     fromList(app);
     paintRows(app);
@@ -753,10 +753,6 @@ void handleControlEvents(AppState& app) {
         else if (sentBy(winStartFrame) || sentBy(winEndFrame))
             typedIntoFrameBox(app.sceneList, sentBy(winEndFrame));
         e.editChanged = 0;
-    }
-    if (e.toolbarCommand) {
-        e.toolbarCommand = 0;
-        requestCommand(app, e.toolbarCommandId);
     }
     e.buttonClicked = 0;
     // Notifications no handler here asks for must not count on a later pass.

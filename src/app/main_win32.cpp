@@ -5,6 +5,7 @@
 #include "base/bounded_text.h"
 #include "app/message_loop_win32.h"
 #include "app/shell_events.h"
+#include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
 #include "editor/editor_events_win32.h"
@@ -92,7 +93,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     DragAcceptFiles(windowAt(winEditor), TRUE);
     // 9. Menu marks in line with the settings.
     syntaxHighlightingOn = app.views.syntaxHighlighting;
-    applyMenuState(app);
+    applyStartupMenuMarks(app);
     app.menus.pendingCommand = 0;
     // 10. Scene list controls and the layout.
     prepareSceneList(app);

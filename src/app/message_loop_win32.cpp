@@ -6,7 +6,11 @@
 #include <ole2.h>
 
 #include "app/control_events_win32.h"
+#include "app/scene_list_refresh_win32.h"
+#include "app/panels_win32.h"
 #include "app/shell_events.h"
+#include "app/keys_win32.h"
+#include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
 
@@ -68,6 +72,7 @@ void phasePanel(AppState& app) {
 }
 
 void phaseEventFlags(AppState& app) {
+    runShellEventHooks(app);
     handleControlEvents(app);
 }
 
@@ -82,7 +87,7 @@ void phaseRelayout(AppState& app) {
     ShellEvents& e = shellEvents;
     if (app.relayoutRequested && !app.panelOpen) {
         app.relayoutRequested = false;
-        if (app.views.currentView == viewVideoEditor) refreshSceneList(app);
+        if (app.views.currentView == viewVideoEditor) refreshSceneListDisplay(app);
         HWND focus = app.focusToRestore;
         if (focus && (focus == windowAt(winEditor) || focus == windowAt(winFilterGraphList))) SetFocus(focus);
         app.player.layoutVideo();
@@ -106,35 +111,11 @@ void phaseTranslate(AppState& app) {
     MSG& m = app.currentMessage;
     if (app.accelerators && TranslateAcceleratorA(windowAt(winMain), app.accelerators, &m)) return;
     TranslateMessage(&m);
+    moveFilterListOnArrow(app);
     DispatchMessageA(&m);
 }
 
 }  // namespace
-
-void closePanel(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (app.panelKind == panelFilterGraphList) {
-        HWND list = windowAt(winFilterGraphList);
-        SetParent(list, windowAt(winMain));
-        ShowWindow(list, SW_HIDE);
-    }
-    app.panelStep = 0;
-    app.panelKind = panelNone;
-    app.panelOpen = false;
-    if (app.panelWindow) {
-        e.panelBeingDestroyed = 1;
-        DestroyWindow(app.panelWindow);
-        e.panelBeingDestroyed = 0;
-        app.panelWindow = nullptr;
-    }
-    app.panelHost.okButton = nullptr;
-    app.panelHost.cancelButton = nullptr;
-    e.editChanged = 0;
-    e.buttonClicked = 0;
-    app.views.filterListActive = false;
-    updateStatusBar(app);
-    SetFocus(app.views.currentView == viewScriptEditor ? windowAt(winEditor) : windowAt(winVideo));
-}
 
 void shutdownOnClose(AppState& app) {
     if (app.scriptModified) {
@@ -160,7 +141,8 @@ int runMessageLoop(AppState& app) {
     MSG& m = app.currentMessage;
     BOOL got;
     while ((got = GetMessageA(&m, nullptr, 0, 0)) != 0 && got != -1) {
-        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain)) {
+        // An open panel sits over the main window, so the window stays where it is.
+        if (m.message == WM_LBUTTONDOWN && m.hwnd == windowAt(winMain) && !app.panelOpen) {
             // The messages of a drag are neither translated nor dispatched; a quit message
             // that arrived during it is posted again for GetMessage.
             dragWindow(app);
@@ -169,10 +151,11 @@ int runMessageLoop(AppState& app) {
         app.keyAskedForCommand = false;
         // 1. the open panel
         phasePanel(app);
-        // 2. event flags
-        if (!app.panelOpen) phaseEventFlags(app);
-        // 3. keys read from the message itself
-        handleKeys(app);
+        // 2. event flags; with a panel open only the timers and the player go on
+        if (app.panelOpen) runTimersAndPlayer(app);
+        else phaseEventFlags(app);
+        // 3. keys read from the message itself; a panel takes its keys through its key filter
+        if (!app.panelOpen) handleKeys(app);
         // 4. right-click and pending command
         if (wantsCommandPhase(app) && !app.panelOpen) handleRightClickAndCommand(app);
         app.menus.pendingCommand = 0;

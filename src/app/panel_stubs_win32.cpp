@@ -3,24 +3,17 @@
 // Placeholders for panels whose subsystems are not built yet: opening one does nothing
 // visible and no panel becomes open. Each subsystem removes its lines here as it lands.
 void openEncoderSetupPanel(AppState&) {}
-void openScriptOptionsPanel(AppState&) {}
 void openToolButtonPanel(AppState&, int) {}
 void openFilterParameterPanel(AppState&) {}
-void openOptionsPanel(AppState&) {}
 void openSaveWavePanel(AppState&) {}
 void openFilterListPanel(AppState&) {}
-void openAboutPanel(AppState&) {}
 void openScenePreviewPanel(AppState&) {}
-void openCompressorPanel(AppState&) {}
 void handleEncoderSetupPanel(AppState&) {}
-void handleScriptOptionsPanel(AppState&) {}
 void handleToolButtonPanel(AppState&) {}
 void handleFilterParameterPanel(AppState&) {}
-void handleOptionsPanel(AppState&) {}
 void handleSaveWavePanel(AppState&) {}
 void handleFilterListPanel(AppState&) {}
-void handleAboutPanel(AppState&) {}
 void handleScenePreviewPanel(AppState&) {}
-void handleCompressorPanel(AppState&) {}
+void releaseScenePreviewPanel(AppState&) {}
 void runEncodeClick(AppState&) {}
 void launchToolButton(AppState&, int, const char*) {}

@@ -31,6 +31,11 @@ void handleCompressorPanel(AppState& app);
 
 // The panel close of the loop: destroys the frame and resets the panel fields.
 void closePanel(AppState& app);
+// Run by closePanel for the panels that own a buffer while they are open.
+void releaseAboutPanel(AppState& app);         // kind 8
+void releaseScenePreviewPanel(AppState& app);  // kind 9
+// The loop's phase 1: the open kind's handler.
+void runPanelHandler(AppState& app);
 
 // Encoding and tools, requested by control events.
 void runEncodeClick(AppState& app);                    // "Encode Source" clicked

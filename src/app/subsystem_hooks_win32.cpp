@@ -1,7 +1,5 @@
 #include "app/subsystem_hooks_win32.h"
 
-#include <commdlg.h>
-
 #include <cstring>
 
 #include "base/bounded_text.h"
@@ -17,15 +15,7 @@ int editorCharacterAdded(int character) { return onCharAdded(character) ? 1 : 0;
 
 void editorStyleNeeded(intptr_t position) { onStyleNeeded(position); }
 
-void loadPopupMenus(AppState&) {}
-void applyMenuState(AppState& app) { app.menus.pendingCommand = 0; }
-
 void bindEditor(AppState&) { bindEditorWindow(windowAt(winEditor)); }
-
-void buildEditorFont(AppState& app) {
-    copyText(app.fileDialogs.fontDescription, app.views.fontDescription);
-    copyText(app.fileDialogs.fontFace, app.views.fontFace);
-}
 
 void applyEditorOptions(AppState& app) {
     EditorLook look;
@@ -38,58 +28,17 @@ void loadStartupTexts(AppState& app) {
     ::loadStartupTexts(app.document, app.views.beginnerTips, app.views.alphaFlag);
 }
 
-bool openCommandLineScript(AppState& app) {
-    char extension[8];
-    commandLineExtension(extension, sizeof extension, app.arguments);
-    if (strcmp(extension, "avs") == 0 || strcmp(extension, "avsi") == 0) {
-        app.views.currentView = viewScriptEditor;
-        app.menus.pendingCommand = 10007;
-        applyMenuState(app);
+void runTimersAndPlayer(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (e.timer2225) {
+        e.timer2225 = 0;
+        app.player.onPropertyFrameTimer();
     }
-    SourcePath source;
-    CommandLineScript result = ::openCommandLineScript(app.document, app.arguments, source, windowAt(winMain));
-    if (result == commandLineIgnored) return false;
-    if (result != commandLineLoaded) return true;
-    copyText(app.views.sourceScriptPath, source.path);
-    copyText(app.views.sourceTitle, source.title);
-    copyText(app.views.sourceFolder, source.folder);
-    shellEvents.editChanged = 0;
-    app.views.titleMark = ' ';
-    return true;
+    // Nothing else acts on these yet; clear them so a long panel session does not leave
+    // stale ticks for the main handlers.
+    e.timer86522 = e.timer12522 = e.timer222 = e.timer25552 = 0;
 }
 
-void runPanelHandler(AppState&) {}
-
-void handleKeys(AppState&) {}
-void handleRightClickAndCommand(AppState&) {}
 void showFilterTip(AppState&) { onTipTimer(); }
-
-int offerToSaveScript(AppState& app) {
-    HWND main = windowAt(winMain);
-    int answer = app.document.modifiedPrompt(app.views.sourceScriptPath, main);
-    if (answer != answerYes) return answer == answerNo ? answerNo : answerCancel;
-    char chosen[260];
-    copyText(chosen, app.views.sourceScriptPath);
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = main;
-    dialog.lpstrFilter = "AviSynth Script (*.avs)\0*.avs;*.avsi\0All Files (*.*)\0*.*\0";
-    dialog.lpstrFile = chosen;
-    dialog.nMaxFile = sizeof chosen;
-    dialog.lpstrDefExt = "avs";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameA(&dialog)) return answerCancel;
-    app.document.save(chosen);
-    if (app.document.saveFailed()) return answerCancel;
-    SourcePath source;
-    setSourcePath(source, chosen);
-    copyText(app.views.sourceScriptPath, source.path);
-    copyText(app.views.sourceTitle, source.title);
-    copyText(app.views.sourceFolder, source.folder);
-    app.scriptModified = false;
-    shellEvents.editChanged = 0;
-    app.views.titleMark = ' ';
-    return answerYes;
-}
 
 void closePlayer(AppState& app) { app.player.closePlayer(); }

@@ -23,8 +23,9 @@ void loadStartupTexts(AppState& app);
 bool openCommandLineScript(AppState& app);
 
 // Loop phases.
-void runPanelHandler(AppState& app);
 void handleControlEvents(AppState& app);
+// Phase 2 while a panel is open: the timers and the player flags, nothing else.
+void runTimersAndPlayer(AppState& app);
 void handleKeys(AppState& app);
 void handleRightClickAndCommand(AppState& app);
 void showFilterTip(AppState& app);

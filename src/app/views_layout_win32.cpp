@@ -12,6 +12,14 @@
 
 namespace {
 
+// Clip data exists only while the preview shows a script.
+bool sidePanelShown(const AppState& app) { return app.views.sidePanel && app.previewShown; }
+
+bool hasProjectScript(const AppState& app) { return app.project.projectScriptPath[0] != '\0'; }
+
+int clipWidth(const AppState& app) { return app.avisynth.video.width; }
+int clipHeight(const AppState& app) { return app.avisynth.video.height; }
+
 void moveTo(const Placement& p) {
     if (HWND w = windowAt(p.index)) MoveWindow(w, p.x, p.y, p.width, p.height, TRUE);
 }
@@ -112,7 +120,7 @@ void layoutTabs(AppState& app) {
     HWND tab = windowAt(winTab);
     Views& v = app.views;
     if (!tab) return;
-    if (v.hasProjectScript && !v.tabsExist) {
+    if (hasProjectScript(app) && !v.tabsExist) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>("Source Script");
@@ -120,7 +128,7 @@ void layoutTabs(AppState& app) {
         item.pszText = const_cast<char*>("Project Script");
         SendMessageA(tab, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
         v.tabsExist = true;
-    } else if (!v.hasProjectScript && v.tabsExist) {
+    } else if (!hasProjectScript(app) && v.tabsExist) {
         SendMessageA(tab, TCM_DELETEALLITEMS, 0, 0);
         v.tabsExist = false;
     }
@@ -131,18 +139,16 @@ void layoutTabs(AppState& app) {
     moveTo(editorInTab(r.right, r.bottom, display.top));
 }
 
-bool sidePanelShown(const Views& v) { return v.sidePanel && v.previewingScript; }
-
 void layoutPreview(AppState& app, int& W, int& H) {
     Views& v = app.views;
     PreviewSwitches s;
-    s.previewMode = v.effectivePreviewMode;
-    s.sidePanel = sidePanelShown(v);
+    s.previewMode = app.effectivePreviewMode;
+    s.sidePanel = sidePanelShown(app);
     s.thumbLength = static_cast<int>(SendMessageA(windowAt(winTrackbar), TBM_GETTHUMBLENGTH, 0, 0));
     Layout layout;
     scriptPreviewLayout(W, H, s, layout);
     apply(layout);
-    if (s.sidePanel) SetWindowTextA(windowAt(winClipDataText), v.clipDataText);
+    if (s.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.avisynth.clipData);
     if (v.lockedToActualSize) {
         if (GetSystemMetrics(SM_CXFULLSCREEN) < lockedMinimumDesktop) {
             MessageBoxA(windowAt(winMain),
@@ -150,16 +156,17 @@ void layoutPreview(AppState& app, int& W, int& H) {
                         "Zandolin view control", MB_OK);
         } else {
             HWND main = windowAt(winMain);
-            if (W < lockedWidth(v.clipWidth) || H < lockedHeight(v.clipHeight)) {
-                MoveWindow(main, GetSystemMetrics(SM_CXFULLSCREEN) / 2 - lockedWidth(v.clipWidth) / 2, 5,
-                           lockedWidth(v.clipWidth), lockedHeight(v.clipHeight), TRUE);
+            const int w = clipWidth(app), h = clipHeight(app);
+            if (W < lockedWidth(w) || H < lockedHeight(h)) {
+                MoveWindow(main, GetSystemMetrics(SM_CXFULLSCREEN) / 2 - lockedWidth(w) / 2, 5, lockedWidth(w),
+                           lockedHeight(h), TRUE);
                 RECT r;
                 GetClientRect(main, &r);
                 W = r.right;
                 H = r.bottom;
             }
             Layout locked;
-            lockedLayout(W, H, v.clipWidth, v.clipHeight, s.sidePanel, locked);
+            lockedLayout(W, H, w, h, s.sidePanel, locked);
             apply(locked);
         }
     }
@@ -181,12 +188,12 @@ void layoutVideoEditor(AppState& app, int& W, int& H) {
         H = cr.bottom;
     }
     Layout layout;
-    videoEditorLayout(W, H, v.rowEditMode, v.multiFrameEditor, layout);
+    videoEditorLayout(W, H, v.rowEditMode, app.player.neighbours, layout);
     apply(layout);
     EnableWindow(windowAt(10), FALSE);
     EnableWindow(windowAt(4), FALSE);
     SetWindowTextA(windowAt(winEncode), v.viewingProject ? "Encode Project" : "Encode Source");
-    if (!v.hasProjectScript && !v.viewingProject)
+    if (!hasProjectScript(app) && !v.viewingProject)
         SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
     if (HWND rows = windowAt(winRowList)) {
         RECT cr;
@@ -219,10 +226,10 @@ void updateStatusBar(AppState& app) {
     in.view = v.currentView;
     in.playing = v.playing;
     in.viewingProject = v.viewingProject;
-    in.previewOfEditor = v.previewOfEditor;
+    in.previewOfEditor = app.previewShown;
     in.titleMark = v.titleMark;
     in.projectFile = v.projectFilePath;
-    in.projectScript = v.projectScriptPath;
+    in.projectScript = app.project.projectScriptPath;
     in.sourceTitle = v.sourceTitle;
     char parts[4][statusPartSize];
     statusTexts(in, parts);
@@ -235,12 +242,14 @@ void placeVideoWindow(AppState& app) {
     HWND video = windowAt(winVideo);
     if (!video) return;
     ShowWindow(video, SW_HIDE);
-    if (v.sourceAspect && v.clipHeight > 0) v.aspectRatio = static_cast<double>(v.clipWidth) / v.clipHeight;
-    if (v.aspectRatio == 1.0 && v.nativeWidth > 0 && v.nativeHeight > 0)
-        v.aspectRatio = static_cast<double>(v.nativeWidth) / v.nativeHeight;
+    // "SourceAR" follows the clip; a clip without a shape of its own follows the player's.
+    if (v.aspectChoice == aspectSquare && clipHeight(app) > 0)
+        v.aspectRatio = static_cast<double>(clipWidth(app)) / clipHeight(app);
+    if (v.aspectRatio == 1.0 && app.player.videoWidth() > 0 && app.player.videoHeight() > 0)
+        v.aspectRatio = static_cast<double>(app.player.videoWidth()) / app.player.videoHeight();
     RECT r;
     GetClientRect(windowAt(winMain), &r);
-    if (v.currentView == viewVideoEditor && v.multiFrameEditor) {
+    if (v.currentView == viewVideoEditor && app.player.neighbours) {
         Area areas[3];
         multiFrameAreas(r.right, v.aspectRatio, areas);
         const int windows[3] = {winVideoAlpha, winVideo, winVideoBeta};
@@ -250,8 +259,8 @@ void placeVideoWindow(AppState& app) {
         in.view = v.currentView;
         in.W = r.right;
         in.H = r.bottom;
-        in.sidePanel = sidePanelShown(v);
-        in.previewMode = v.effectivePreviewMode;
+        in.sidePanel = sidePanelShown(app);
+        in.previewMode = app.effectivePreviewMode;
         in.locked = v.lockedToActualSize;
         if (in.view == viewScriptPreview && in.previewMode == 2) {
             RECT editor, main;

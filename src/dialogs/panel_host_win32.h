@@ -36,6 +36,12 @@ struct PanelHost {
     int baseHeight = 320;
     const char* programFolder = "";
     HFONT dialogFont = nullptr;
+    // What the open panel keeps of its own: control handles copied right after creation,
+    // check states, and the script writing options' working copy of the splice choice.
+    static constexpr int panelControlSlots = 8;
+    HWND panelControls[panelControlSlots] = {};
+    int checkStates[panelControlSlots] = {};
+    int spliceChoice = 0;
 
     // The frame: centred on the owner, trunc(base x factor) in size. False on failure.
     bool createFrame(HWND ownerWindow, const char* title, double factor);

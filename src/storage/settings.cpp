@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/bounded_text.h"
+#include "base/file_attributes.h"
 #include "base/line_file.h"
 
 namespace {
@@ -113,7 +114,8 @@ int readPresets(Settings& s) {
     char settingsFile[300], encoderFile[300];
     settingsPath(s, "zandolin.ini", settingsFile, sizeof settingsFile);
     settingsPath(s, "encoder.ini", encoderFile, sizeof encoderFile);
-    if (!fileExists(encoderFile) && !fileExists(settingsFile)) return presetsFirstRun;
+    // By attributes: a settings file that exists but cannot be opened is the user's, not a first run.
+    if (!fileAttributesExist(encoderFile) && !fileAttributesExist(settingsFile)) return presetsFirstRun;
 
     FILE* in = openForReading(settingsFile);
     if (!in) {

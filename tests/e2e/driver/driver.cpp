@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -57,6 +58,9 @@ ProgramFolder::ProgramFolder(bool withEditorLibrary, bool withAviSynth) {
     copyIn(build + "Zandolin.exe", "Zandolin.exe");
     if (withEditorLibrary) copyIn(build + "SciLexer.dll", "SciLexer.dll");
     if (withAviSynth) copyIn(build + "..\\standins\\avisynth.dll", "avisynth.dll");
+    // The help pages, as a user unpacks them with the program.
+    std::error_code ignored;
+    fs::copy(fs::path(build + "docs"), dir / "docs", fs::copy_options::recursive, ignored);
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -74,7 +78,8 @@ std::string ProgramFolder::read(const std::string& name) const { return readFile
 bool ProgramFolder::exists(const std::string& name) const { return fs::exists(fs::path(file(name))); }
 
 void ProgramFolder::copyIn(const std::string& sourcePath, const std::string& name) const {
-    CopyFileA(sourcePath.c_str(), file(name).c_str(), FALSE);
+    if (!CopyFileA(sourcePath.c_str(), file(name).c_str(), FALSE))
+        fprintf(stderr, "driver: could not copy %s (error %lu)\n", sourcePath.c_str(), GetLastError());
 }
 
 Program::~Program() {
@@ -93,8 +98,17 @@ bool Program::start(const ProgramFolder& folder, const std::string& arguments) {
     line.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path.c_str(), &startup,
-                          &process) != 0;
+    // Under load Wine now and then refuses a start for a moment; try again until a deadline.
+    DWORD error = 0;
+    bool started = pollUntil(5000, [&] {
+        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path.c_str(), &startup,
+                           &process))
+            return true;
+        error = GetLastError();
+        return false;
+    });
+    if (!started) fprintf(stderr, "driver: could not start %s (error %lu)\n", commandLine.c_str(), error);
+    return started;
 }
 
 bool Program::running() const {

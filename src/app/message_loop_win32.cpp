@@ -72,6 +72,7 @@ void phasePanel(AppState& app) {
 }
 
 void phaseEventFlags(AppState& app) {
+    // The dropped file and the filter list come first, then the controls in their order.
     runShellEventHooks(app);
     handleControlEvents(app);
 }

@@ -111,8 +111,14 @@ void reloadIcons(AppState& app) {
 void switchTooltips(const Views& v) {
     SendMessageA(windowAt(winTooltip1), TTM_ACTIVATE, v.beginnerTips, 0);
     SendMessageA(windowAt(winTooltip2), TTM_ACTIVATE, v.normalTips, 0);
-    if (HWND own = reinterpret_cast<HWND>(SendMessageA(windowAt(winToolbar), TB_GETTOOLTIPS, 0, 0)))
-        SendMessageA(own, TTM_ACTIVATE, v.normalTips, 0);
+    // Asking the toolbar for its tooltip control creates it; a new one is active, so it is
+    // only fetched to be switched off, or on again after that.
+    static bool toolbarTipsOff = false;
+    if (!v.normalTips || toolbarTipsOff) {
+        if (HWND own = reinterpret_cast<HWND>(SendMessageA(windowAt(winToolbar), TB_GETTOOLTIPS, 0, 0)))
+            SendMessageA(own, TTM_ACTIVATE, v.normalTips, 0);
+        toolbarTipsOff = !v.normalTips;
+    }
     SendMessageA(windowAt(winTooltip3), TTM_ACTIVATE, v.advancedTips, 0);
 }
 

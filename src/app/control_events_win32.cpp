@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
 #include "app/scene_list_refresh_win32.h"
 #include "app/shell_events.h"
@@ -216,6 +217,7 @@ void commitFromControls(AppState& app) {
     fromList(app);
     showEntryReset(app);
     paintRows(app);
+    updateRowItems(app.menus, app.rowCount);
     enableRadios(true);
     if (mode != entryAdding) rowModeUpdate(app);
 }
@@ -670,6 +672,7 @@ void deleteRowInSlot(AppState& app, int slot) {
     deleteShownRow(app.sceneList, slot);
     fromList(app);
     paintRows(app);
+    updateRowItems(app.menus, app.rowCount);
     // The list scrolls up one row to close the gap.
     shellEvents.lineUp = 1;
     updateStatusBar(app);

@@ -46,8 +46,10 @@ class VideoEditor : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.write("encoder.ini", crlfLines({"#### encoder.ini ####", "end encoder.ini"}));
-        folder.write("zandolin.ini", settingsInView("3 1 0 1 9 1"));
-        ASSERT_TRUE(program.start(folder));
+        folder.write("zandolin.ini", settingsInView("1 1 0 1 9 1"));
+        // One frame a second keeps the time texts readable: minutes and seconds of the frames.
+        folder.write("clip.avs", "BlankClip(length=6000, fps=1)\r\n");
+        ASSERT_TRUE(program.start(folder, "\"" + folder.file("clip.avs") + "\""));
         main = program.waitForMainWindow();
         ASSERT_NE(main, nullptr);
         w = windowsOf(main);
@@ -87,6 +89,22 @@ protected:
         for (int i = 32; i <= 35; ++i) s += controlText(w[i]) + "|";
         return s;
     }
+    // Chooses the item'th entry of a row button's menu with the arrow keys.
+    void rowMenu(int button, int item) {
+        click(w[button], -1, -1, true);
+        ASSERT_TRUE(waitFor(main, [&] {
+            for (HWND top : topLevelWindows(program.id()))
+                if (windowClass(top) == "#32768") return true;
+            return false;
+        }));
+        for (int i = 0; i < item; ++i) pressKey(VK_DOWN);
+        pressKey(VK_RETURN);
+    }
+    bool visible(std::initializer_list<int> indices) {
+        for (int i : indices)
+            if (!IsWindowVisible(w[i])) return false;
+        return true;
+    }
     void scroll(int code) {
         RECT r;
         GetClientRect(w[23], &r);
@@ -103,10 +121,30 @@ protected:
 }  // namespace
 
 TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
+    // The script from the command line opens in the Script Editor; F10, F9 and F11 switch views.
     HWND status = w[1];
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Video Edit View"; }));
-    EXPECT_TRUE(IsWindowVisible(w[23]));
+    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 3) == " Source:  clip.avs"; }));
+    EXPECT_EQ(statusText(status, 0), " Script Edit View");
+    EXPECT_TRUE(visible({2, 3, 5, 6, 8, 9, 22, 46, 60}));
+    EXPECT_FALSE(IsWindowVisible(w[23]));
+    shot("script_editor");
+    pressKey(VK_F10);
+    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Media Viewer"; }));
+    EXPECT_TRUE(visible({1, 12, 13}));
     EXPECT_FALSE(IsWindowVisible(w[46]));
+    EXPECT_FALSE(IsWindowVisible(w[2]));
+    EXPECT_EQ(statusText(status, 3), "");
+    shot("media_viewer");
+    pressKey(VK_F9);
+    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
+    EXPECT_TRUE(IsWindowVisible(w[46]));
+    EXPECT_FALSE(IsWindowVisible(w[12]));
+    pressKey(VK_F11);
+    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Video Edit View"; }));
+    EXPECT_EQ(statusText(status, 3), " Source:  clip.avs");
+    EXPECT_TRUE(visible({3, 7, 11, 12, 13, 15, 19, 23, 30, 31, 54, 55}));
+    EXPECT_FALSE(IsWindowVisible(w[46]));
+    EXPECT_FALSE(IsWindowVisible(w[21]));
     EXPECT_FALSE(IsWindowEnabled(w[11]));
     ASSERT_TRUE(textIs(43, "0"));
     EXPECT_EQ(controlText(w[44]), "00:00:00.00");
@@ -119,7 +157,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     add();
     ASSERT_TRUE(rowsAre(crlfLines({"r01 - - 0 1499"})));
     ASSERT_TRUE(textIs(43, "1500"));
-    EXPECT_EQ(controlText(w[44]), "00:00:50.02");
+    EXPECT_EQ(controlText(w[44]), "00:25:00.00");
     EXPECT_EQ(labels(), "01||||");
     EXPECT_EQ(controlText(w[31]), "");
 
@@ -139,7 +177,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
         crlfLines({"r01 - - 0 1499", "r02 FadeIn 60 1500 2999", "r03 Dissolve 60 - -", "r04 - - 3000 4499"});
     ASSERT_TRUE(rowsAre(fourRows));
     ASSERT_TRUE(textIs(43, "4441"));
-    EXPECT_EQ(controlText(w[44]), "00:02:28.06");
+    EXPECT_EQ(controlText(w[44]), "01:14:01.00");
     EXPECT_EQ(labels(), "01|02|03|04|");
 
     // Editing row 2: its values come back into the entry controls.
@@ -161,24 +199,40 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     EXPECT_TRUE(IsWindowEnabled(w[32]));
     EXPECT_EQ(controlText(w[43]), "4441");
 
-    // A fifth row scrolls the list; line down stops at the last four, line up at row 1.
+    // Insert Row Above on row 2 numbers the rows after it on.
+    rowMenu(33, 3);
+    ASSERT_TRUE(textIs(11, "Insert new row 02"));
+    EXPECT_TRUE(IsWindowEnabled(w[40]));
     setFrames("5000", "5099");
     add();
-    ASSERT_TRUE(textIs(35, "05"));
-    EXPECT_EQ(labels(), "02|03|04|05|");
+    ASSERT_TRUE(rowsAre(crlfLines({"r01 - - 0 1499", "r02 - - 5000 5099", "r03 FadeIn 30 1500 2999",
+                                   "r04 Dissolve 60 - -", "r05 - - 3000 4499"})));
     ASSERT_TRUE(textIs(43, "4541"));
+    EXPECT_EQ(controlText(w[44]), "01:15:41.00");
+    EXPECT_EQ(labels(), "01|02|03|04|");
+
+    // Five rows scroll: line down stops at the last four, line up at row 1.
+    scroll(SB_LINEDOWN);
+    ASSERT_TRUE(textIs(32, "02"));
     scroll(SB_LINEDOWN);
     EXPECT_TRUE(noMessageBoxFor(program, 300));
     EXPECT_EQ(labels(), "02|03|04|05|");
+    nudgeMouse(main);
+    shot("video_editor");
     scroll(SB_LINEUP);
     ASSERT_TRUE(textIs(32, "01"));
     scroll(SB_LINEUP);
     EXPECT_TRUE(noMessageBoxFor(program, 300));
     EXPECT_EQ(labels(), "01|02|03|04|");
-    scroll(SB_LINEDOWN);
-    ASSERT_TRUE(textIs(32, "02"));
-    nudgeMouse(main);
-    shot("video_editor");
+
+    // Delete on row 1.
+    rowMenu(32, 5);
+    const std::string rows = crlfLines({"r01 - - 5000 5099", "r02 FadeIn 30 1500 2999", "r03 Dissolve 60 - -",
+                                        "r04 - - 3000 4499"});
+    ASSERT_TRUE(rowsAre(rows));
+    ASSERT_TRUE(textIs(43, "3041"));
+    EXPECT_EQ(controlText(w[44]), "00:50:41.00");
+    EXPECT_EQ(labels(), "01|02|03|04|");
 
     // The Project radio without a project file: No writes "untitled.avs" and shows it.
     click(w[55]);
@@ -189,22 +243,16 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     ASSERT_TRUE(waitForFile(folder.file("untitled.avs")));
     const std::string script = folder.read("untitled.avs");
     EXPECT_NE(script.find("t02 = FadeIn(trim(1500,2928),30)\r\n"), std::string::npos) << script;
-    EXPECT_NE(script.find("t01++t02++t03++t04++t05"), std::string::npos) << script;
-    // No source script is loaded, so AviSynth refuses what the project imports and the player
-    // is not loaded.
-    ASSERT_TRUE(waitForMessageBox(program, box));
-    EXPECT_EQ(box.title, "Error:  AviSynth Reports an Error");
-    ASSERT_TRUE(answer(box, IDOK));
-    ASSERT_TRUE(waitForMessageBox(program, box));
-    EXPECT_EQ(box.title, "Error:  Video Editor");
-    EXPECT_EQ(box.text, "Script error, will not load ");
-    ASSERT_TRUE(answer(box, IDOK));
+    EXPECT_NE(script.find("Import(\"" + folder.file("clip.avs") + "\")"), std::string::npos) << script;
+    EXPECT_NE(script.find("t01 = trim(5000,5099)\r\n"), std::string::npos) << script;
+    EXPECT_NE(script.find("\r\nt01++t02++t03++t04"), std::string::npos) << script;
     ASSERT_TRUE(textIs(19, "Encode Project"));
     EXPECT_EQ(editorText(w[46]), script);
     EXPECT_EQ(SendMessageA(w[55], BM_GETCHECK, 0, 0), BST_CHECKED);
     ASSERT_TRUE(waitFor(main, [&] { return !IsWindowEnabled(w[32]); }));
-    EXPECT_EQ(folder.read("rowdat.vlr"), crlfLines({"r01 - - 0 1499", "r02 FadeIn 30 1500 2999",
-                                                    "r03 Dissolve 60 - -", "r04 - - 3000 4499", "r05 - - 5000 5099"}));
+    EXPECT_EQ(statusText(status, 3), " Project Script: " + folder.file("untitled.avs"));
+    EXPECT_EQ(folder.read("rowdat.vlr"), rows);
+    EXPECT_TRUE(noMessageBoxFor(program, 300));
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.waitForExit(), 0);

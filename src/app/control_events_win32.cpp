@@ -103,6 +103,20 @@ void paintRows(AppState& app) {
     app.sceneList.firstShownRow = app.firstVisibleRow;
     paintSceneList(app.sceneList);
     fromList(app);
+    // The scroll bar comes and goes with the fifth row and takes its width from the client
+    // area: the headers follow, and only then, since moving them asks for another paint.
+    static int headerWidth = -1;
+    RECT client;
+    GetClientRect(windowAt(winRowList), &client);
+    if (client.right != headerWidth) {
+        headerWidth = client.right;
+        Layout header;
+        rowHeaderLayout(client.right, header);
+        for (int i = 0; i < header.moveCount; ++i) {
+            const Placement& p = header.moves[i];
+            MoveWindow(windowAt(p.index), p.x, p.y, p.width, p.height, TRUE);
+        }
+    }
 }
 
 void enableRadios(bool on) {
@@ -655,6 +669,9 @@ void rowModeUpdate(AppState& app) {
     for (int index : {winAdd, winPreview, winCancel})
         if (const Placement* p = layout.find(index))
             MoveWindow(windowAt(index), p->x, p->y, p->width, p->height, TRUE);
+    // The main window does not clip its children: its background, erased where a button
+    // was, can cover the button's new place until everything paints again in order.
+    RedrawWindow(windowAt(winMain), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void insertRowInSlot(AppState& app, int slot, bool below) {

@@ -38,8 +38,8 @@ std::string settingsInView(const char* view) {
 }
 
 // Bitmaps for the report when ZANDOLIN_SHOTS names a folder.
-void shot(const char* name) {
-    if (const char* folder = getenv("ZANDOLIN_SHOTS")) saveScreen(std::string(folder) + "\\" + name + ".bmp");
+void shot(const char* name, HWND main) {
+    if (const char* folder = getenv("ZANDOLIN_SHOTS")) saveScreen(std::string(folder) + "\\" + name + ".bmp", main);
 }
 
 class VideoEditor : public ::testing::Test {
@@ -127,14 +127,14 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     EXPECT_EQ(statusText(status, 0), " Script Edit View");
     EXPECT_TRUE(visible({2, 3, 5, 6, 8, 9, 22, 46, 60}));
     EXPECT_FALSE(IsWindowVisible(w[23]));
-    shot("script_editor");
+    shot("script_editor", main);
     pressKey(VK_F10);
     ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Media Viewer"; }));
     EXPECT_TRUE(visible({1, 12, 13}));
     EXPECT_FALSE(IsWindowVisible(w[46]));
     EXPECT_FALSE(IsWindowVisible(w[2]));
     EXPECT_EQ(statusText(status, 3), "");
-    shot("media_viewer");
+    shot("media_viewer", main);
     pressKey(VK_F9);
     ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
     EXPECT_TRUE(IsWindowVisible(w[46]));
@@ -189,8 +189,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     EXPECT_EQ(controlText(w[15]), "FadeIn");
     EXPECT_FALSE(IsWindowEnabled(w[32]));
     EXPECT_EQ(controlText(w[39]), "Edit Transitions and frames then click - Save edited row ##");
-    nudgeMouse(main);
-    shot("row_being_edited");
+    shot("row_being_edited", main);
     replaceTyped(w[18], "30");
     click(w[11]);
     ASSERT_TRUE(rowsAre(crlfLines(
@@ -217,8 +216,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     scroll(SB_LINEDOWN);
     EXPECT_TRUE(noMessageBoxFor(program, 300));
     EXPECT_EQ(labels(), "02|03|04|05|");
-    nudgeMouse(main);
-    shot("video_editor");
+    shot("video_editor", main);
     scroll(SB_LINEUP);
     ASSERT_TRUE(textIs(32, "01"));
     scroll(SB_LINEUP);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <vector>
 
 namespace driver {
 
@@ -91,8 +92,12 @@ void nudgeMouse(HWND window) {
     mouse({r.left + 3 + (step++ & 1), r.top + 3}, 0);
 }
 
-bool saveScreen(const std::string& path) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+namespace {
+
+// The screen's pixels as a 24-bit bottom-up image.
+std::vector<unsigned char> screenPixels(int& width, int& height) {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
@@ -102,20 +107,40 @@ bool saveScreen(const std::string& path) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     GdiFlush();
-    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof file + sizeof info.bmiHeader + imageBytes), 0, 0,
-                             static_cast<DWORD>(sizeof file + sizeof info.bmiHeader)};
-    bool ok = false;
-    if (FILE* out = fopen(path.c_str(), "wb")) {
-        ok = fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-             fwrite(bits, imageBytes, 1, out) == 1;
-        fclose(out);
-    }
+    const size_t bytes = static_cast<size_t>((width * 3 + 3) & ~3) * static_cast<size_t>(height);
+    std::vector<unsigned char> pixels(static_cast<const unsigned char*>(bits),
+                                      static_cast<const unsigned char*>(bits) + bytes);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+}  // namespace
+
+bool saveScreen(const std::string& path, HWND window) {
+    int width = 0, height = 0;
+    // Painting runs as the program gets messages: wait until two looks in a row agree.
+    std::vector<unsigned char> pixels = screenPixels(width, height);
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (GetTickCount64() < deadline) {
+        if (window) nudgeMouse(window);
+        Sleep(100);  // the interval between two looks at the screen
+        std::vector<unsigned char> again = screenPixels(width, height);
+        if (again == pixels) break;
+        pixels.swap(again);
+    }
+    BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD imageBytes = static_cast<DWORD>(pixels.size());
+    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof file + sizeof header + imageBytes), 0, 0,
+                             static_cast<DWORD>(sizeof file + sizeof header)};
+    bool ok = false;
+    if (FILE* out = fopen(path.c_str(), "wb")) {
+        ok = fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&header, sizeof header, 1, out) == 1 &&
+             fwrite(pixels.data(), imageBytes, 1, out) == 1;
+        fclose(out);
+    }
     return ok;
 }
 

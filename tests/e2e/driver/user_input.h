@@ -31,7 +31,8 @@ bool waitFor(HWND window, Condition condition, DWORD timeout = 10000) {
     }
     return condition();
 }
-// Saves the screen as a 24-bit bitmap file.
-bool saveScreen(const std::string& path);
+// Saves the screen as a 24-bit bitmap file once it has stopped changing, nudging the mouse
+// over window meanwhile so the program paints.
+bool saveScreen(const std::string& path, HWND window = nullptr);
 
 }  // namespace driver

@@ -16,6 +16,8 @@ packages=(
   wine wine64 xvfb xauth x11-utils imagemagick
   clang libclang-rt-14-dev
   dpkg-dev ccache
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav ffmpeg
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -54,7 +54,17 @@ for exe in build/asan/fuzz_replay_*; do
   replay "$name" "$exe" "fuzz/$name/corpus"
 done
 
-"$root/scripts/register-standin.sh" || exit 1
+# A real AviSynth+ (64-bit avisynth.dll) beside the stand-in: tests that run against both
+# find its folder in ZANDOLIN_AVISYNTH_PLUS.
+export ZANDOLIN_AVISYNTH_PLUS=${ZANDOLIN_AVISYNTH_PLUS:-$(cd "$root/.." && pwd)/shared/avisynthplus}
+if [ -f "$ZANDOLIN_AVISYNTH_PLUS/avisynth.dll" ]; then
+  "$root/scripts/register-standin.sh" --real "$ZANDOLIN_AVISYNTH_PLUS/avisynth.dll" || exit 1
+else
+  echo "test: no AviSynth+ in $ZANDOLIN_AVISYNTH_PLUS; its tests are skipped"
+  "$root/scripts/register-standin.sh" || exit 1
+fi
+"$root/scripts/make-test-media.sh" "$root/build/test-media" || exit 1
+export ZANDOLIN_MEDIA="$root/build/test-media"
 start_xvfb || exit 1
 trap stop_xvfb EXIT
 export ZANDOLIN_ROOT="$root"

@@ -95,7 +95,7 @@ void videoCommand(AppState& app, unsigned id) {
     case 22008: app.repeatPlay = toggleMenuCheck(app.menus, 22008); break;
     case 22015:
         if (!clipLoaded(app)) break;
-        if (!app.player.filtersListed()) app.player.listFilters(app.player.mediaPath());
+        if (!app.player.filtersListed()) app.player.listFilters("");
         openFilterListPanel(app);
         break;
     case 22022:

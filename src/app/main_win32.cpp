@@ -4,6 +4,7 @@
 #include "app/app_state_win32.h"
 #include "base/bounded_text.h"
 #include "app/message_loop_win32.h"
+#include "app/session_recovery_win32.h"
 #include "app/shell_events.h"
 #include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
@@ -75,9 +76,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     app.sceneList.programFolder = app.views.programFolder;
     app.sceneList.owner = main;
     app.sceneList.spliceChoice = app.views.spliceChoice;
-    // A new session starts with an empty scene list; without a program folder (files
-    // declined on the first run) there is no row file to empty.
-    if (app.views.programFolder[0]) emptyRowFile(app.views.programFolder, main);
+    // A new session starts with an empty scene list, unless the last run broke off and the
+    // user restores its scenes.
+    const bool restoringScenes = beginSession(app);
     app.panelHost.instance = instance;
     app.avisynth.start(windowTable, instance);
     loadFunctionNames(windowAt(winFilterList));
@@ -110,7 +111,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     applyView(app);
     // 14. A script named on the command line.
     // Without a script on the command line the program shows the view it was closed in.
-    if (!openCommandLineScript(app)) app.views.currentView = startView;
+    const bool scriptFromCommandLine = openCommandLineScript(app);
+    if (!scriptFromCommandLine) app.views.currentView = startView;
+    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     applyView(app);
     // 15. Into the loop.
     SetFocus(main);

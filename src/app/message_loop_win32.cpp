@@ -1,4 +1,5 @@
 #include "app/message_loop_win32.h"
+#include "app/session_recovery_win32.h"
 
 #include <cstdio>
 #include <cstring>
@@ -132,6 +133,7 @@ void shutdownOnClose(AppState& app) {
     GetWindowRect(main, &r);
     app.views.currentRect = {r.left, r.top, r.right, r.bottom};
     saveUserSettings(app.views, nullptr);
+    endSession(app);
     if (app.accelerators) DestroyAcceleratorTable(app.accelerators);
     app.accelerators = nullptr;
     OleUninitialize();
@@ -162,6 +164,7 @@ int runMessageLoop(AppState& app) {
         // 4. right-click and pending command
         if (wantsCommandPhase(app) && !app.panelOpen) handleRightClickAndCommand(app);
         app.menus.pendingCommand = 0;
+        noteSessionSource(app);
         // 5. relayout and repaint
         phaseRelayout(app);
         // 6. translation and dispatch

@@ -6,14 +6,9 @@ void openEncoderSetupPanel(AppState&) {}
 void openToolButtonPanel(AppState&, int) {}
 void openFilterParameterPanel(AppState&) {}
 void openSaveWavePanel(AppState&) {}
-void openFilterListPanel(AppState&) {}
-void openScenePreviewPanel(AppState&) {}
 void handleEncoderSetupPanel(AppState&) {}
 void handleToolButtonPanel(AppState&) {}
 void handleFilterParameterPanel(AppState&) {}
 void handleSaveWavePanel(AppState&) {}
-void handleFilterListPanel(AppState&) {}
-void handleScenePreviewPanel(AppState&) {}
-void releaseScenePreviewPanel(AppState&) {}
 void runEncodeClick(AppState&) {}
 void launchToolButton(AppState&, int, const char*) {}

@@ -14,11 +14,11 @@ const char* const waveCreateFailedText = "Could not create the wave file\n\n%s";
 const char* const waveReadFailedText =
     "Reading the audio failed at sample %u of %u.\n\nThe partial file has been deleted.";
 const char* const channelReadFailedText =
-    "Reading the audio failed at sample %u of %u.\n\nThe partial files are incomplete.";
+    "Reading the audio failed at sample %u of %u.\n\nThe partial files have been deleted.";
 const char* const waveWriteFailedText =
     "Writing the wave file failed.\n\nThe partial file has been deleted.\n\n%s";
 const char* const channelWriteFailedText =
-    "Writing the wave files failed.\n\nThe partial files are incomplete.\n\n%s";
+    "Writing the wave files failed.\n\nThe partial files have been deleted.\n\n%s";
 
 namespace {
 const char* const saveWaveTitle = "Save Wave";
@@ -39,11 +39,39 @@ const char* const doneText = "Done\n save time\n%i sec";
 // side by side would otherwise cost a system call per file per block.
 constexpr size_t outputBufferSize = 1u << 20;
 
-FILE* createOutput(const char* path) {
-    FILE* file = openForWriting(path);
-    if (file) setvbuf(file, nullptr, _IOFBF, outputBufferSize);
-    return file;
-}
+// A WAV file is written under a temporary name beside its final one and takes the final name
+// only when complete: a kill, a cancel or a failed read never leaves a file whose header
+// promises more data than it holds, and an older file of that name survives until then.
+struct PartFile {
+    char name[300] = {};
+    char temp[310] = {};
+    FILE* file = nullptr;
+
+    ~PartFile() {
+        if (file) discard();
+    }
+
+    bool create(const char* finalName) {
+        copyText(name, finalName);
+        if (!finalName || strlen(finalName) >= sizeof name) return false;
+        formatText(temp, sizeof temp, "%s.part", name);
+        file = openForWriting(temp);
+        if (file) setvbuf(file, nullptr, _IOFBF, outputBufferSize);
+        return file != nullptr;
+    }
+    bool close() {
+        if (!file) return true;
+        bool good = fflush(file) == 0 && !ferror(file);
+        good = fclose(file) == 0 && good;
+        file = nullptr;
+        return good;
+    }
+    bool commit() { return replaceFile(temp, name); }
+    void discard() {
+        close();
+        if (temp[0]) removeFile(temp);
+    }
+};
 
 long long millisecondsNow() {
     using namespace std::chrono;
@@ -126,11 +154,12 @@ int writeSingleWave(const WaveJob& job, const AudioSource& source, const ExportC
         showMessageBox(job.owner, overwriteText, overwriteTitle, mbYesNo) != answerYes)
         return waveDeclined;
 
-    FILE* out = createOutput(job.outputName);
-    if (!out) {
+    PartFile part;
+    if (!part.create(job.outputName)) {
         showWithName(job, waveCreateFailedText, job.outputName);
         return waveCreateFailed;
     }
+    FILE* out = part.file;
     uint64_t totalBytes = uint64_t(job.lengthFrames) * job.sampleSize;
     unsigned char header[waveHeaderSize];
     singleWaveHeader(header, job.format, job.formatCode, totalBytes);
@@ -151,8 +180,14 @@ int writeSingleWave(const WaveJob& job, const AudioSource& source, const ExportC
     }
     if (end.result == waveWritten && (totalBytes & 1) && fputc(0, out) == EOF)
         end.result = waveWriteFailed;
-    bool closed = fclose(out) == 0;
+    bool closed = part.close();
     if (end.result == waveWritten && !closed) end.result = waveWriteFailed;
+    if (end.result == waveWritten && !part.commit()) {
+        part.discard();
+        setProgress(controls, 0);
+        showWithName(job, waveCreateFailedText, job.outputName);
+        return waveCreateFailed;
+    }
 
     if (end.result == waveWritten) {
         setProgress(controls, 100);
@@ -160,7 +195,7 @@ int writeSingleWave(const WaveJob& job, const AudioSource& source, const ExportC
         return waveWritten;
     }
     setProgress(controls, 0);
-    removeFile(job.outputName);
+    part.discard();
     if (end.result == waveReadFailed) {
         char text[200];
         formatText(text, sizeof text, waveReadFailedText, unsigned(end.position),
@@ -189,18 +224,16 @@ int writeChannelWaves(const WaveJob& job, const AudioSource& source, const Expor
     size_t nameLength = job.outputName ? strnlen(job.outputName, sizeof base) : 0;
     copyTextN(base, sizeof base, job.outputName, nameLength >= 4 ? nameLength - 4 : 0);
     char names[channelFileCount][268];
+    PartFile parts[channelFileCount];
     FILE* files[channelFileCount] = {};
     for (unsigned c = 0; c < written; ++c) {
         formatText(names[c], sizeof names[c], "%s%s.wav", base, channelFileSuffixes[c]);
-        files[c] = createOutput(names[c]);
-        if (!files[c]) {
-            for (unsigned k = 0; k < c; ++k) {
-                fclose(files[k]);
-                removeFile(names[k]);
-            }
+        if (!parts[c].create(names[c])) {
+            for (unsigned k = 0; k < c; ++k) parts[k].discard();
             showWithName(job, waveCreateFailedText, names[c]);
             return waveCreateFailed;
         }
+        files[c] = parts[c].file;
     }
 
     uint64_t totalBytes = uint64_t(job.lengthFrames) * job.sampleSize;
@@ -238,10 +271,20 @@ int writeChannelWaves(const WaveJob& job, const AudioSource& source, const Expor
                        });
     }
     for (unsigned c = 0; c < written; ++c)
-        if (fclose(files[c]) != 0 && end.result == waveWritten) {
+        if (!parts[c].close() && end.result == waveWritten) {
             end.result = waveWriteFailed;
             failedFile = int(c);
         }
+    // Only complete files get their names; each one replaces its old file in one step.
+    for (unsigned c = 0; c < written && end.result == waveWritten; ++c)
+        if (!parts[c].commit()) {
+            for (unsigned k = c; k < written; ++k) parts[k].discard();
+            setProgress(controls, 0);
+            showWithName(job, waveCreateFailedText, names[c]);
+            return waveCreateFailed;
+        }
+    for (unsigned c = 0; c < written; ++c)
+        if (end.result != waveWritten) parts[c].discard();
 
     if (end.result == waveWritten) {
         setProgress(controls, 100);

@@ -56,8 +56,10 @@ extern const char* const channelReadFailedText;  // the same, per-channel files
 extern const char* const waveWriteFailedText;    // %s: file name, single file
 extern const char* const channelWriteFailedText; // %s: file name, per-channel files
 
+// Each file is written as "<name>.part" beside its final name and renamed when complete, so
+// an older file of the final name stays as it was until then.
 // One WAV file with every channel. A partial file is deleted on cancel and on failure.
 int writeSingleWave(const WaveJob& job, const AudioSource& source, const ExportControls& controls);
 // One mono WAV file per channel (at most six), named from outputName without its last four
-// characters. Partial files stay on cancel and on failure.
+// characters. Partial files are deleted on cancel and on failure.
 int writeChannelWaves(const WaveJob& job, const AudioSource& source, const ExportControls& controls);

@@ -21,6 +21,13 @@ int createEnvironment(const AvsApi& api, int interfaceVersion, AVS_ScriptEnviron
     try {
         AVS_ScriptEnvironment* created = api.createScriptEnvironment(interfaceVersion);
         if (!created) return avsNotFound;
+        // AviSynth+ hands back an environment even when creation failed; its error says so.
+        const char* failure = api.getError ? api.getError(created) : nullptr;
+        if (failure) {
+            if (message && messageSize) copyText(message, messageSize, failure);
+            destroyEnvironment(api, created);
+            return avsNotFound;
+        }
         *env = created;
         return avsOk;
     } catch (...) {
@@ -33,7 +40,8 @@ int getVariable(const AvsApi& api, AVS_ScriptEnvironment* env, const char* name,
     if (!env || !api.getVar) return avsNoEnvironment;
     try {
         AVS_Value result = api.getVar(env, name);
-        if (result.type == 'v') {
+        // Classic AviSynth answers an unknown name with a void value, AviSynth+ with type 0.
+        if (result.type == 'v' || result.type == 0) {
             note(message, messageSize, "GetVar: Var \"%s\" Not Found.", name);
             return avsNotFound;
         }

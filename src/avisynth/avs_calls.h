@@ -1,8 +1,9 @@
 #pragma once
 // The three wrappers through which every AviSynth call goes. Each turns what happened into
 // a small result code and writes its out-value only on success:
-//   0 success; 1 no environment created, or the function or variable does not exist (the
-//   message buffer, if given, receives the not-found note); -1 AviSynth returned an error,
+//   0 success; 1 no environment created (the message buffer receives AviSynth's reason when
+//   it gives one), or the function or variable does not exist (the message buffer, if given,
+//   receives the not-found note); -1 AviSynth returned an error,
 //   its text is in the message buffer; -3 no environment, nothing was called; -4 anything else.
 #include <cstddef>
 

@@ -1,7 +1,9 @@
 // Function and keyword lookup: the name lists at start-up, parameter strings on demand and
 // the whole listing for the editor.
+#include <cctype>
 #include <sstream>
 #include <string>
+#include <unordered_set>
 
 #include "base/bounded_text.h"
 #include "avisynth/avs_binding.h"
@@ -13,11 +15,16 @@ namespace {
 constexpr const char* internalPlaceholder = "a_No_Internal_Lookup";
 constexpr const char* pluginPlaceholder = "a_No_Plug-in_Lookup";
 
-// Adds every blank-separated word; words are read whole, however long.
-void addWords(WindowHandle combo, const std::string& list, bool internal) {
+// Adds every blank-separated word; words are read whole, however long. AviSynth+ lists a
+// function once per overload, so a name already in the box is not added again (names are
+// compared without regard to case, as AviSynth does).
+void addWords(WindowHandle combo, const std::string& list, bool internal, std::unordered_set<std::string>& seen) {
     std::istringstream words(list);
     std::string word;
     while (words >> word) {
+        std::string key = word;
+        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!seen.insert(key).second) continue;
         int index = comboAddItem(combo, word.c_str());
         if (internal && index >= 0) comboSetItemData(combo, index, 0);
     }
@@ -59,10 +66,11 @@ bool AvsBinding::readLists(AVS_ScriptEnvironment* env) {
     releaseValue(api, internalList);
 
     WindowHandle combo = windows ? windows->handle[winFilterList] : nullptr;
-    addWords(combo, pluginText, false);
+    std::unordered_set<std::string> seen;
+    addWords(combo, pluginText, false, seen);
     int count = comboItemCount(combo);
     for (int i = 0; i < count; ++i) comboSetItemData(combo, i, 1);
-    addWords(combo, internalText, true);
+    addWords(combo, internalText, true, seen);
     status.errorLevelAtReport = 0;
     return true;
 }

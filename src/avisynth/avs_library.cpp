@@ -19,6 +19,7 @@ bool resolveAvsApi(const getlib& library, AvsApi& api) {
     ok = resolve(library, "avs_get_video_info", found.getVideoInfo) && ok;
     ok = resolve(library, "avs_release_clip", found.releaseClip) && ok;
     ok = resolve(library, "avs_release_value", found.releaseValue) && ok;
+    resolve(library, "avs_get_error", found.getError);
     api = ok ? found : AvsApi{};
     return ok;
 }

@@ -32,7 +32,10 @@ struct AvsApi {
     AvsGetVideoInfo getVideoInfo = nullptr;
     AvsReleaseClip releaseClip = nullptr;
     AvsReleaseValue releaseValue = nullptr;
+    // Optional: how a failed creation shows in AviSynth+ (it never returns null).
+    AvsGetError getError = nullptr;
 };
 
-// Fills api from the library; false (and api left empty) when any call is missing.
+// Fills api from the library; false (and api left empty) when any call but avs_get_error is
+// missing.
 bool resolveAvsApi(const getlib& library, AvsApi& api);

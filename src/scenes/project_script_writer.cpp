@@ -66,29 +66,40 @@ bool writePassLine(FILE* out, int number, const char* name, long long frames, lo
     return writeLine(out, line);
 }
 
+// A pass writes its file under a temporary name that replaces the old file when complete, so
+// a run that breaks off never leaves half an intermediate file.
 struct PassFiles {
     FILE* in = nullptr;
+    FileRewrite rewrite;
     FILE* out = nullptr;
-    ~PassFiles() { close(); }
-    bool close() {
-        bool good = true;
+    ~PassFiles() {
         if (in) fclose(in);
-        if (out) good = fflush(out) == 0 && !ferror(out) && fclose(out) == 0;
-        in = out = nullptr;
+    }
+    bool close() {
+        if (in) fclose(in);
+        in = nullptr;
+        bool good = out && rewrite.commit();
+        out = nullptr;
         return good;
+    }
+    void abandon() {
+        if (in) fclose(in);
+        in = out = nullptr;
+        rewrite.abandon();
     }
 };
 
 bool openPass(PassFiles& files, const char* folder, const char* input, const char* output,
               WindowHandle owner) {
-    char inPath[300], outPath[300];
+    char inPath[300], outPath[300], tempPath[310];
     if (folderFilePath(inPath, sizeof inPath, folder, input) &&
-        folderFilePath(outPath, sizeof outPath, folder, output)) {
+        folderFilePath(outPath, sizeof outPath, folder, output) &&
+        formatText(tempPath, sizeof tempPath, "%s.tmp", outPath) > 0) {
         files.in = openForReading(inPath);
-        files.out = files.in ? openForWriting(outPath) : nullptr;
+        if (files.in && files.rewrite.open(tempPath, outPath)) files.out = files.rewrite.stream();
     }
     if (files.in && files.out) return true;
-    files.close();
+    files.abandon();
     showMessageBox(owner, "not open 3", "Project Script File", mbOk);
     return false;
 }
@@ -137,7 +148,7 @@ int writePassOne(const char* programFolder, int rowCount, WindowHandle owner) {
         const SceneRow& row = rows.current();
         const char* name = transitionName(row);
         if (i == 1 && isDissolve(name)) {
-            files.close();
+            files.abandon();
             showMessageBox(owner, "No Dissolve in fist line", "Write avs script", mbOk);
             return scriptRefused;
         }
@@ -199,7 +210,8 @@ int writePassTwo(const char* programFolder, int rowCount, WindowHandle owner) {
 }
 
 int writePassThree(const char* programFolder, int rowCount, const char* sourceScriptPath,
-                   const char* projectScriptPath, int spliceChoice, WindowHandle owner) {
+                   const char* projectScriptPath, int spliceChoice, WindowHandle owner,
+                   ChapterPlan* chapters) {
     char passPath[300], tempPath[300];
     FILE* in = nullptr;
     FileRewrite out;
@@ -234,6 +246,7 @@ int writePassThree(const char* programFolder, int rowCount, const char* sourceSc
         else
             formatText(line, sizeof line, "t%02i = %s(trim(%lli,%lli),%lli)", i, name, start, end, frames);
         good = out.line(line) && good;
+        if (chapters) chapters->addPiece(name, frames, start, end);
     }
     fclose(in);
     good = out.line("") && good;
@@ -264,8 +277,10 @@ int writeProjectScript(SceneListDisplay& list, const char* sourceScriptPath, con
     int result = checkDissolves(list.programFolder, list.rowCount, list.owner);
     if (result == scriptWritten) result = writePassOne(list.programFolder, list.rowCount, list.owner);
     if (result == scriptWritten) result = writePassTwo(list.programFolder, list.rowCount, list.owner);
+    ChapterPlan chapters;
     if (result == scriptWritten)
         result = writePassThree(list.programFolder, list.rowCount, sourceScriptPath, projectScriptPath,
-                                list.spliceChoice, list.owner);
+                                list.spliceChoice, list.owner, &chapters);
+    if (result == scriptWritten) writeChapterFile(projectScriptPath, chapters, list.framesPerSecond, list.owner);
     return result;
 }

@@ -8,6 +8,7 @@
 // three writes the script. Intermediate lines read "%02i %s %i %i %i": number, transition ("-"
 // for none), transition frames (0 for none), start, end.
 #include "base/message_box.h"
+#include "scenes/chapter_list.h"
 #include "scenes/scene_list.h"
 
 enum ScriptWriteResult {
@@ -19,7 +20,8 @@ enum ScriptWriteResult {
 
 // Recounts the rows, takes a splice choice other than 1 or 2 as 1 (and stores it back), refuses
 // a list whose Dissolves do not each stand between two scenes, and runs the three passes. The
-// intermediate files are deleted when the script was written.
+// intermediate files are deleted when the script was written. The chapter file is written
+// beside the script each time the script is.
 int writeProjectScript(SceneListDisplay& list, const char* sourceScriptPath, const char* projectScriptPath);
 
 // The steps one by one, for the tests; rowCount rows are read from each input.
@@ -27,4 +29,5 @@ int checkDissolves(const char* programFolder, int rowCount, WindowHandle owner);
 int writePassOne(const char* programFolder, int rowCount, WindowHandle owner);
 int writePassTwo(const char* programFolder, int rowCount, WindowHandle owner);
 int writePassThree(const char* programFolder, int rowCount, const char* sourceScriptPath,
-                   const char* projectScriptPath, int spliceChoice, WindowHandle owner);
+                   const char* projectScriptPath, int spliceChoice, WindowHandle owner,
+                   ChapterPlan* chapters = nullptr);

@@ -7,18 +7,23 @@
 #include <cstdlib>
 
 bool createDefaultEncoderFile(const char* programFolder, WindowHandle owner) {
-    char path[300];
+    char path[300], temp[300];
     formatText(path, sizeof path, "%sencoder.ini", programFolder ? programFolder : "");
-    FILE* out = openForWriting(path);
-    if (!out) {
+    formatText(temp, sizeof temp, "%sencodertemp.ini", programFolder ? programFolder : "");
+    // Written beside and renamed when complete: a half-written list would read as damaged.
+    FileRewrite out;
+    if (!out.open(temp, path)) {
         showMessageBox(owner, "error encoder.ini not open", "Create Encoder Ini", mbOk);
         return false;
     }
     static const char* const lines[] = {"#### encoder.ini ####", "#####################", "", "",
                                         "default encoder", "00", "", "", "end encoder.ini"};
     bool good = true;
-    for (const char* line : lines) good = writeLine(out, line) && good;
-    return fclose(out) == 0 && good;
+    for (const char* line : lines) good = out.line(line) && good;
+    if (good && out.commit()) return true;
+    out.abandon();
+    showMessageBox(owner, "error encoder.ini not open", "Create Encoder Ini", mbOk);
+    return false;
 }
 
 bool encoderFileMissingPrompt(const char* programFolder, WindowHandle owner) {

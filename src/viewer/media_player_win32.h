@@ -6,6 +6,23 @@
 
 #include "app/window_table.h"
 
+struct IGraphBuilder;
+struct IMediaControl;
+struct IMediaSeeking;
+struct IVideoWindow;
+struct IBaseFilter;
+struct IEnumFilters;
+
+// One neighbour graph (Alpha or Beta): its own graph and the interfaces it keeps.
+struct NeighbourGraph {
+    IGraphBuilder* graph = nullptr;
+    IMediaControl* control = nullptr;
+    IMediaSeeking* seeking = nullptr;
+    IVideoWindow* window = nullptr;
+    bool built = false;
+    bool playing = false;
+};
+
 // What the script's clip says, set before openMedia when the file is an AviSynth script.
 struct ScriptClip {
     bool hasVideo = false;
@@ -18,7 +35,7 @@ struct ScriptClip {
 
 class MediaPlayer {
 public:
-    MediaPlayer() = default;
+    MediaPlayer();
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
     ~MediaPlayer();
@@ -52,6 +69,14 @@ public:
     // Writes the frame as a bitmap next to the media file ("%s_F_%li.bmp"), or to
     // bitmapPath when it is given. Returns false when nothing was written.
     bool grabFrame(long long frame, const char* bitmapPath = nullptr);
+    // Shows text in a "Direct Show Pointer Error" box and closes the player when result
+    // is not zero; returns whether it failed.
+    bool reportFailure(long result, const char* text);
+    // Alpha's current frame (the scene preview reads it while Alpha plays).
+    long long alphaFrame();
+    bool alphaPlaying() const { return alpha_.playing; }
+    bool alphaBuilt() const { return alpha_.built; }
+    long long frameDuration100ns() const { return duration100ns_; }
 
     // State the shell reads.
     bool graphBuilt() const { return built_; }
@@ -72,6 +97,43 @@ public:
     HWND alphaOwner = nullptr;  // the scene preview's video window in alpha-only mode
 
 private:
+    void registerInRunningObjects();
+    void revokeRunningObjects();
+    void drawNoVideoText();
+    bool openNeighbour(NeighbourGraph& n, const char* path, long long frame, bool alpha);
+    void closeNeighbour(NeighbourGraph& n);
+    void seekNeighbour(NeighbourGraph& n, long long position);
+    void setPowerFeatures(bool on);
+    void mainPositions();
+    void restartAt(long long position);
+
+    IGraphBuilder* graph_ = nullptr;
+    NeighbourGraph alpha_;
+    NeighbourGraph beta_;
+    wchar_t widePath_[540] = {};
+    int view_ = 0;
+    bool scriptMode_ = false;
+    ScriptClip scriptClip_;
+    bool aviSynthErrorLogged_ = false;
+    bool videoShown_ = false;
+    double frameSeconds_ = 1.0 / 29;
+    long long duration100ns_ = 333667;
+    long long current_ = 0;
+    long long stop_ = 0;
+    bool formatMediaTime_ = false;
+    bool formatFrame_ = false, formatSample_ = false, formatField_ = false, formatByte_ = false;
+    unsigned long capabilities_ = 0;
+    bool registerRunning_ = true;
+    unsigned long rotCookie_ = 0;
+    bool comStarted_ = false;
+    IEnumFilters* filterEnum_ = nullptr;
+    int filterCount_ = 0;
+    HWND* propertyFrames_ = nullptr;
+    int propertyIndex_ = 0;
+    int framesOpened_ = 0;
+    IBaseFilter* selectedFilter_ = nullptr;
+    char propertyTitle_[270] = {};
+    int screenSaver_ = 0, lowPower_ = 0, powerOff_ = 0;
     bool built_ = false;
     bool playing_ = false;
     bool hasVideo_ = false;

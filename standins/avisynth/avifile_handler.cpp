@@ -38,20 +38,33 @@ bool globalIsTrue(const ScriptEngine& engine, const char* name) {
 }
 
 // What AviSynth shows for a script that fails: a wide, short picture of the message, no audio.
+// AviSynth+ draws 24 rows per line of text and about 12 columns per character.
 ClipInfo errorPicture(const std::string& message) {
-    size_t longest = 0, current = 0;
+    size_t longest = 0, current = 0, lines = 1;
     for (char c : message) {
+        if (c == '\n') ++lines;
         current = c == '\n' ? 0 : current + 1;
         longest = std::max(longest, current);
     }
     ClipInfo c;
-    c.width = static_cast<int>(std::min<size_t>(2048, std::max<size_t>(392, (longest * 8 + 16 + 3) & ~size_t(3))));
-    c.height = 58;
+    c.width = static_cast<int>(std::min<size_t>(4096, std::max<size_t>(392, (longest * 12 + 24 + 7) & ~size_t(7))));
+    c.height = static_cast<int>(std::min<size_t>(40, lines) * 24 + 10);
     c.fpsNumerator = 24;
     c.fpsDenominator = 1;
     c.frameCount = 240;
     c.pixelType = (1u << 1) | (1u << 28) | (1u << 30);  // RGB32
     return c;
+}
+
+// "int, 42" and the like, as AviSynth+ names a value that is not a clip.
+std::string typeAndValue(const Value& v) {
+    switch (v.type) {
+    case ValueType::Int: return "int, " + std::to_string(v.integer);
+    case ValueType::Float: return "float, " + std::to_string(v.floating);
+    case ValueType::Bool: return std::string("bool, ") + (v.boolean ? "true" : "false");
+    case ValueType::String: return "string, " + v.text;
+    default: return "void, ";
+    }
 }
 
 class ScriptFile;
@@ -127,15 +140,16 @@ public:
     STDMETHODIMP Info(AVIFILEINFOW* info, LONG size) override {
         if (!info || size < 0) return AVIERR_BADPARAM;
         AVIFILEINFOW fi{};
-        VideoFormat vf = videoFormatOf(clip);
         fi.dwCaps = AVIFILECAPS_CANREAD | AVIFILECAPS_ALLKEYFRAMES | AVIFILECAPS_NOCOMPRESSION;
         fi.dwStreams = streamCount();
-        fi.dwSuggestedBufferSize = clip.hasVideo() ? static_cast<DWORD>(vf.frameBytes) : 0;
+        // As AviSynth+'s handler: no buffer size, and no rate or length without video.
         fi.dwWidth = static_cast<DWORD>(clip.width);
         fi.dwHeight = static_cast<DWORD>(clip.height);
-        fi.dwScale = clip.fpsDenominator;
-        fi.dwRate = clip.fpsNumerator;
-        fi.dwLength = static_cast<DWORD>(clip.frameCount);
+        if (clip.hasVideo()) {
+            fi.dwScale = clip.fpsDenominator;
+            fi.dwRate = clip.fpsNumerator;
+            fi.dwLength = static_cast<DWORD>(clip.frameCount);
+        }
         lstrcpynW(fi.szFileType, L"Avisynth", 64);
         std::memcpy(info, &fi, std::min<size_t>(static_cast<size_t>(size), sizeof fi));
         return S_OK;
@@ -178,7 +192,7 @@ public:
         if (!engine.importFile(path, result)) {
             clip = errorPicture(engine.error);
         } else if (result.type != ValueType::Clip) {
-            clip = errorPicture("The script's return value was not a video clip");
+            clip = errorPicture("The script's return value was not a video clip, (Is a " + typeAndValue(result) + ").");
         } else {
             clip = *result.clip;
             allowFloat = globalIsTrue(engine, "OPT_AllowFloatAudio");
@@ -268,6 +282,7 @@ STDMETHODIMP ScriptStream::Info(AVISTREAMINFOW* info, LONG size) {
         si.fccHandler = vf.handler;
         si.dwScale = c.fpsDenominator;
         si.dwRate = c.fpsNumerator;
+        si.dwSampleSize = static_cast<DWORD>(vf.frameBytes);
         si.dwSuggestedBufferSize = static_cast<DWORD>(vf.frameBytes);
         si.rcFrame = RECT{0, 0, c.width, c.height};
         lstrcpynW(si.szName, L"Avisynth video #1", 64);
@@ -277,7 +292,6 @@ STDMETHODIMP ScriptStream::Info(AVISTREAMINFOW* info, LONG size) {
         si.dwScale = static_cast<DWORD>(bytes);
         si.dwRate = static_cast<DWORD>(c.audioRate) * static_cast<DWORD>(bytes);
         si.dwSampleSize = static_cast<DWORD>(bytes);
-        si.dwSuggestedBufferSize = static_cast<DWORD>(c.audioRate) * static_cast<DWORD>(bytes) / 4;
         lstrcpynW(si.szName, L"Avisynth audio #1", 64);
     }
     std::memcpy(info, &si, std::min<size_t>(static_cast<size_t>(size), sizeof si));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "avisynth/avs_c_api.h"
+#include "frame_source.h"
 #include "script_engine.h"
 #include "standin_version.h"
 
@@ -89,8 +90,9 @@ extern "C" {
 
 void* AVSC_CC CreateScriptEnvironment(int) { return nullptr; }
 
-AVS_ScriptEnvironment* AVSC_CC avs_create_script_environment(int version) {
-    if (version < 1) return nullptr;
+// Never null, as with AviSynth+: a creation that fails gives an environment whose only use is
+// avs_get_error.
+AVS_ScriptEnvironment* AVSC_CC avs_create_script_environment(int) {
     AVS_ScriptEnvironment* env = new AVS_ScriptEnvironment;
     env->engine.versionText = standin::currentVersionText();
     return env;
@@ -108,6 +110,7 @@ int AVSC_CC avs_function_exists(AVS_ScriptEnvironment* env, const char* name) {
 
 AVS_Value AVSC_CC avs_invoke(AVS_ScriptEnvironment* env, const char* name, AVS_Value args, const char** argNames) {
     if (!env || !name) return avsVoid();
+    env->error.clear();  // the error of an earlier call is not this call's
     std::vector<standin::Argument> arguments;
     if (args.type == 'a') {
         for (int i = 0; i < args.array_size; ++i) {
@@ -124,9 +127,10 @@ AVS_Value AVSC_CC avs_invoke(AVS_ScriptEnvironment* env, const char* name, AVS_V
     return toAvs(env, result);
 }
 
+// An unknown name gives an all-zero value (type 0), not a void one.
 AVS_Value AVSC_CC avs_get_var(AVS_ScriptEnvironment* env, const char* name) {
     standin::Value value;
-    if (!env || !name || !env->engine.getVariable(name, value)) return avsVoid();
+    if (!env || !name || !env->engine.getVariable(name, value)) return AVS_Value{};
     return toAvs(env, value);
 }
 
@@ -138,6 +142,13 @@ AVS_Clip* AVSC_CC avs_take_clip(AVS_Value value, AVS_ScriptEnvironment*) {
 }
 
 const AVS_VideoInfo* AVSC_CC avs_get_video_info(AVS_Clip* clip) { return clip ? &clip->vi : nullptr; }
+
+// The clip's own samples, in its own sample type (AVIFile may deliver float as 16-bit).
+int AVSC_CC avs_get_audio(AVS_Clip* clip, void* buffer, int64_t start, int64_t count) {
+    if (!clip || !buffer || start < 0 || count < 0 || !clip->info.hasAudio()) return -1;
+    standin::renderAudio(clip->info, clip->info.sampleType, start, count, static_cast<uint8_t*>(buffer));
+    return 0;
+}
 
 void AVSC_CC avs_release_clip(AVS_Clip* clip) { release(clip); }
 

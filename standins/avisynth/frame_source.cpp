@@ -37,6 +37,22 @@ uint8_t luma(const ClipInfo& c, int frame, int x, int y, const char* number, int
     return static_cast<uint8_t>(40 + (c.height > 0 ? y * 120 / c.height : 0));
 }
 
+// A machine-readable frame code along the bottom edge, where nobody looks: a band of
+// max(2, height / 16) rows split into 24 equal cells; cells 0 and 23 white, 1 and 22 black,
+// cells 2..21 the frame number's bits 19..0 (white for 1). Tests read it back from screenshots.
+void drawFrameCode(std::vector<uint8_t>& y, int w, int h, int frame) {
+    int band = h / 16 > 2 ? h / 16 : 2;
+    if (band > h) band = h;
+    for (int row = h - band; row < h; ++row) {
+        for (int col = 0; col < w; ++col) {
+            int cell = static_cast<int>(int64_t(col) * 24 / w);
+            bool white = cell == 0 || cell == 23;
+            if (cell >= 2 && cell <= 21) white = (frame >> (21 - cell)) & 1;
+            y[static_cast<size_t>(row) * w + col] = white ? 235 : 16;
+        }
+    }
+}
+
 }  // namespace
 
 VideoFormat videoFormatOf(const ClipInfo& c) {
@@ -69,6 +85,7 @@ void renderFrame(const ClipInfo& c, int frame, uint8_t* dst, size_t size) {
     std::vector<uint8_t> y(static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int row = 0; row < h; ++row)
         for (int col = 0; col < w; ++col) y[static_cast<size_t>(row) * w + col] = luma(c, frame, col, row, number, scale);
+    if (w > 0 && h > 0) drawFrameCode(y, w, h, frame);
 
     if (isYv12(c)) {
         std::memcpy(dst, y.data(), y.size());

@@ -34,6 +34,7 @@ struct Token {
     double number = 0.0;
     int line = 1;
     int column = 0;
+    int endColumn = 0;  // just after the token; a line break ends at column 0 of its own line
 };
 
 class Lexer {
@@ -42,13 +43,16 @@ public:
 
     // False with message and position set on a lexical error.
     bool run(std::vector<Token>& out, std::string& message, int& line, int& column) {
+        size_t ended = out.size();
         while (true) {
+            while (ended < out.size()) out[ended++].endColumn = col;
             skipBlanks();
             Token t;
             t.line = ln;
             t.column = col;
             if (i >= s.size()) {
                 t.kind = Tok::End;
+                t.endColumn = col;
                 out.push_back(t);
                 return true;
             }
@@ -61,7 +65,7 @@ public:
                 advance();
                 advance();
                 while (i < s.size() && !(s[i] == '*' && peek(1) == '/')) advance();
-                if (i >= s.size()) return fail("unterminated comment", t, message, line, column);
+                if (i >= s.size()) return fail("Script error: unterminated comment", t, message, line, column);
                 advance();
                 advance();
                 continue;
@@ -87,7 +91,7 @@ public:
                     while (i <= j && i < s.size()) advance();
                     continue;
                 }
-                return fail("syntax error", t, message, line, column);
+                return fail("Script error: syntax error", t, message, line, column);
             }
             if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
                 t.kind = Tok::Name;
@@ -115,7 +119,7 @@ public:
                 } else {
                     t.kind = Tok::Int;
                     if (digits.size() > 10 || std::strtoll(digits.c_str(), nullptr, 10) > 2147483647LL)
-                        return fail("integer too large", t, message, line, column);
+                        return fail("Script error: integer too large", t, message, line, column);
                     t.integer = std::strtoll(digits.c_str(), nullptr, 10);
                 }
                 out.push_back(t);
@@ -128,7 +132,7 @@ public:
                     hex += s[i];
                     advance();
                 }
-                if (hex.empty() || hex.size() > 8) return fail("syntax error", t, message, line, column);
+                if (hex.empty() || hex.size() > 8) return fail("Script error: syntax error", t, message, line, column);
                 t.kind = Tok::Int;
                 t.integer = static_cast<int32_t>(static_cast<uint32_t>(std::strtoul(hex.c_str(), nullptr, 16)));
                 out.push_back(t);
@@ -145,7 +149,7 @@ public:
                         t.text += s[i];
                         advance();
                     }
-                    if (i >= s.size()) return fail("unterminated string", t, message, line, column);
+                    if (i >= s.size()) return fail("Parse error: string missing closing quotation mark", t, message, line, column);
                     advance();
                     advance();
                     advance();
@@ -154,7 +158,7 @@ public:
                         t.text += s[i];
                         advance();
                     }
-                    if (i >= s.size() || s[i] != '"') return fail("unterminated string", t, message, line, column);
+                    if (i >= s.size() || s[i] != '"') return fail("Parse error: string missing closing quotation mark", t, message, line, column);
                     advance();
                 }
                 out.push_back(t);
@@ -173,7 +177,7 @@ public:
                 t.text = std::string(1, c);
                 advance();
             } else {
-                return fail("syntax error", t, message, line, column);
+                return fail("unexpected character \"" + std::string(1, c) + "\"", t, message, line, column);
             }
             out.push_back(t);
         }
@@ -198,7 +202,7 @@ private:
     void skipBlanks() {
         while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\r')) advance();
     }
-    static bool fail(const char* what, const Token& t, std::string& message, int& line, int& column) {
+    static bool fail(const std::string& what, const Token& t, std::string& message, int& line, int& column) {
         message = what;
         line = t.line;
         column = t.column;
@@ -325,17 +329,17 @@ bool blankClip(const Bound& b, ClipInfo& out, std::string& err) {
             c.fpsNumerator = static_cast<unsigned>(fps.integer);
             c.fpsDenominator = static_cast<unsigned>(b[6][0].integer);
         } else {
-            double f = fps.asFloat();
+            double f = fps.asDouble();
             if (!(f > 0.0009) || !(f < 1000000.0)) return err = "BlankClip: invalid frame rate", false;
-            if (f == std::floor(f)) {
-                c.fpsNumerator = static_cast<unsigned>(f);
-                c.fpsDenominator = 1;
-            } else {
-                long long num = std::llround(f * 1000.0);
-                long long g = std::gcd(num, 1000LL);
-                c.fpsNumerator = static_cast<unsigned>(num / g);
-                c.fpsDenominator = static_cast<unsigned>(1000 / g);
-            }
+            // As AviSynth+ does: the rate over the largest power of two that keeps the numerator
+            // below 2^25, in lowest terms (29.97 gives 31425823/1048576).
+            uint64_t denominator = uint64_t(1) << 30;
+            while (denominator > 1 && std::llround(f * static_cast<double>(denominator)) >= (1LL << 25)) denominator /= 2;
+            uint64_t numerator = static_cast<uint64_t>(std::llround(f * static_cast<double>(denominator)));
+            while (denominator > 1 && numerator % 2 == 0) numerator /= 2, denominator /= 2;
+            if (numerator == 0 || numerator > 0xFFFFFFFFu) return err = "BlankClip: invalid frame rate", false;
+            c.fpsNumerator = static_cast<unsigned>(numerator);
+            c.fpsDenominator = static_cast<unsigned>(denominator);
         }
     }
     c.audioRate = intArg(b, 7, c.audioRate);
@@ -367,23 +371,24 @@ bool blankClip(const Bound& b, ClipInfo& out, std::string& err) {
     return true;
 }
 
+// Out-of-range frame numbers are pulled into the clip rather than refused: a last frame below
+// the first gives that one frame, and an empty clip still gives one frame (first is -1 then).
 bool trim(const ClipInfo& in, int firstArg, int lastArg, bool pad, ClipInfo& out, std::string& err) {
-    if (in.frameCount <= 0) return err = "Trim: the clip has no frames", false;
+    if (!in.hasVideo()) return err = "Trim: Cannot trim if there is no video.", false;
     int64_t count = in.frameCount;
     int64_t first = std::min<int64_t>(std::max<int64_t>(firstArg, 0), count - 1);
     int64_t last = lastArg;
     if (lastArg == 0) last = count - 1;
     else if (lastArg < 0) last = first - static_cast<int64_t>(lastArg) - 1;
-    last = std::min<int64_t>(last, count - 1);
-    if (last < first) return err = "Trim: last frame is before the first frame", false;
+    last = std::min<int64_t>(std::max<int64_t>(last, first), count - 1);
     out = in;
-    out.frameCount = static_cast<int>(last - first + 1);
+    out.frameCount = static_cast<int>(last + 1 - first);
     if (in.hasAudio()) {
         int64_t start = 0, end = 0;
         if (!samplesForFrames(in, first, start) || !samplesForFrames(in, last + 1, end))
             return err = "Trim: the audio is too long", false;
-        if (!pad) end = std::min(end, in.audioSamples);
-        out.audioSamples = std::max<int64_t>(0, end - start);
+        if (!pad) end = lastArg == 0 ? in.audioSamples : std::min(end, in.audioSamples);
+        out.audioSamples = pad ? end - start : std::max<int64_t>(0, end - start);
     }
     return true;
 }
@@ -419,36 +424,43 @@ bool addSamples(int64_t total, ClipInfo& out, const char* who, std::string& err)
 }
 
 // Inputs by value: callers pass their output as one of them.
+// Inputs by value: callers pass their output as one of them.
 bool splice(const ClipInfo a, const ClipInfo b, bool aligned, ClipInfo& out, std::string& err) {
     const char* who = "Splice";
     if (!compatible(a, b, who, err)) return false;
     out = a;
     if (!addFrames(int64_t(a.frameCount) + b.frameCount, out, who, err)) return false;
     if (a.hasAudio()) {
+        // Without frames there is nothing to align the sound to.
         int64_t firstPart = a.audioSamples;
-        if (aligned && !samplesForFrames(a, a.frameCount, firstPart)) return err = "Splice: the audio is too long", false;
+        if (aligned && a.frameCount > 0 && !samplesForFrames(a, a.frameCount, firstPart))
+            return err = "Splice: the audio is too long", false;
         if (!addSamples(firstPart + b.audioSamples, out, who, err)) return false;
     }
     return true;
 }
 
+// The second clip starts overlap frames before the end of the first, or at its start when the
+// overlap is longer than the first clip.
 bool dissolve(const ClipInfo a, const ClipInfo b, int overlap, ClipInfo& out, std::string& err) {
     const char* who = "Dissolve";
+    if (a.hasVideo() != b.hasVideo()) return err = "Dissolve: one clip has video and the other doesn't (not allowed)", false;
+    if (a.hasAudio() != b.hasAudio()) return err = "Dissolve: one clip has audio and the other doesn't (not allowed)", false;
     if (overlap < 0) return err = "Dissolve: Cannot dissolve if overlap is less than zero", false;
     if (!compatible(a, b, who, err)) return false;
     out = a;
-    if (!addFrames(int64_t(a.frameCount) + b.frameCount - overlap, out, who, err)) return false;
+    int64_t fadeStart = int64_t(a.frameCount) - overlap;
+    if (!addFrames(std::max<int64_t>(fadeStart, 0) + b.frameCount, out, who, err)) return false;
     if (a.hasAudio()) {
-        int64_t overlapSamples = 0;
-        if (!samplesForFrames(a, overlap, overlapSamples)) return err = "Dissolve: the audio is too long", false;
-        if (!addSamples(a.audioSamples + b.audioSamples - overlapSamples, out, who, err)) return false;
+        int64_t audioStart = 0;
+        if (!samplesForFrames(a, fadeStart, audioStart)) return err = "Dissolve: the audio is too long", false;
+        if (!addSamples(std::max<int64_t>(audioStart, 0) + b.audioSamples, out, who, err)) return false;
     }
     return true;
 }
 
-// FadeOut is a Dissolve into a black clip of num_frames + extra frames, FadeIn one out of it.
+// A fade dissolves from or into a black clip of frames + extra frames made from the clip.
 bool fade(const ClipInfo& in, int frames, int extra, bool fadeIn, bool fadeOut, ClipInfo& out, std::string& err) {
-    if (frames < 0) return err = "Fade: the number of frames must not be negative", false;
     ClipInfo black = in;
     if (!addFrames(int64_t(frames) + extra, black, "Fade", err)) return false;
     if (in.hasAudio() && !samplesForFrames(in, black.frameCount, black.audioSamples))
@@ -528,9 +540,10 @@ private:
     }
     bool isName(const char* s) const { return at().kind == Tok::Name && lower(at().text) == s; }
 
+    // Syntax errors name the place just after the token that did not fit.
     bool syntaxError(const Token& t, const std::string& what) {
         engine.error = "Script error: " + what + "\n(" + file + ", line " + std::to_string(t.line) + ", column " +
-                       std::to_string(t.column) + ")";
+                       std::to_string(t.endColumn) + ")";
         return false;
     }
     bool runtimeError(const Token& t, const std::string& what) {
@@ -550,7 +563,7 @@ private:
         if (isName("global")) {
             global = true;
             ++p;
-            if (at().kind != Tok::Name || !isSymbol("=", 1)) return syntaxError(at(), "expected a variable name");
+            if (at().kind != Tok::Name || !isSymbol("=", 1)) return syntaxError(at(), "`global' must be followed by a variable name");
         }
         if (at().kind == Tok::Name && isSymbol("=", 1)) {
             std::string name = lower(at().text);
@@ -635,7 +648,8 @@ private:
             left = Value::ofFloat(static_cast<float>(r));
             return true;
         }
-        return runtimeError(op, "Evaluate: operands of `" + o + "' are of the wrong type");
+        if (o == "++") return runtimeError(op, "Evaluate: operands of `++' must be clips");
+        return runtimeError(op, "Evaluate: operands of `" + o + "' must both be numbers, strings, or clips");
     }
 
     bool unary(Value& out) {
@@ -648,7 +662,7 @@ private:
             --engine.nestingDepth;
             if (!ok) return false;
             if (out.type == ValueType::Int) out.integer = static_cast<int32_t>(0u - static_cast<uint32_t>(out.integer));
-            else if (out.type == ValueType::Float) out.floating = -out.floating;
+            else if (out.type == ValueType::Float) out = Value::ofFloat(-out.precise);
             else return runtimeError(op, "Evaluate: unary minus can only be used with numbers");
             return true;
         }
@@ -676,7 +690,7 @@ private:
         const Token& t = at();
         switch (t.kind) {
         case Tok::Int: ++p; out = Value::ofInt(static_cast<int>(t.integer)); return true;
-        case Tok::Float: ++p; out = Value::ofFloat(static_cast<float>(t.number)); return true;
+        case Tok::Float: ++p; out = Value::ofFloat(t.number); return true;
         case Tok::String: ++p; out = Value::ofString(t.text); return true;
         case Tok::Name: break;
         case Tok::Symbol:
@@ -703,7 +717,7 @@ private:
         if (local != locals.end()) return out = local->second, true;
         if (engine.getVariable(name, out)) return true;
         if (findFunction(name)) return callNamed(t, {}, out);
-        return runtimeError(t, "I don't know what \"" + t.text + "\" means.");
+        return runtimeError(t, "I don't know what '" + t.text + "' means.");
     }
 
     bool arguments(std::vector<Argument>& args) {
@@ -730,7 +744,7 @@ private:
     }
 
     bool callNamed(const Token& name, const std::vector<Argument>& args, Value& out) {
-        if (!findFunction(name.text)) return runtimeError(name, "Script error: there is no function named \"" + name.text + "\"");
+        if (!findFunction(name.text)) return runtimeError(name, "Script error: There is no function named '" + name.text + "'.");
         auto last = locals.find("last");
         if (!engine.call(name.text, args, last != locals.end() ? &last->second : nullptr, out)) {
             // Errors from inside an imported script already carry their position; add ours.
@@ -759,7 +773,7 @@ bool ScriptEngine::evaluate(const std::string& text, const std::string& fileName
     int line = 0, column = 0;
     Lexer lexer(text);
     if (!lexer.run(tokens, message, line, column)) {
-        error = "Script error: " + message + "\n(" + fileName + ", line " + std::to_string(line) + ", column " +
+        error = message + "\n(" + fileName + ", line " + std::to_string(line) + ", column " +
                 std::to_string(column) + ")";
         return false;
     }
@@ -815,10 +829,10 @@ bool ScriptEngine::invoke(const std::string& name, const std::vector<Value>& arg
 bool ScriptEngine::call(const std::string& name, std::vector<Argument> args, const Value* last, Value& result) {
     const FunctionEntry* f = findFunction(name);
     if (!f) {
-        error = "Script error: there is no function named \"" + name + "\"";
+        error = "Script error: There is no function named '" + name + "'.";
         return false;
     }
-    std::vector<Param> params = parseParameterTypes(f->parameters);
+    std::vector<Param> params = parseParameterTypes(f->signature ? f->signature : f->parameters);
     Bound bound;
     bool firstIsClip = !params.empty() && params[0].type == 'c' && !params[0].named && params[0].repeat != '*';
     bool haveClipFirst = !args.empty() && args[0].name.empty() && args[0].value.type == ValueType::Clip;
@@ -830,7 +844,7 @@ bool ScriptEngine::call(const std::string& name, std::vector<Argument> args, con
     }
     if (!boundOk) boundOk = bindArguments(params, args, bound);
     if (!boundOk) {
-        error = std::string("Script error: Invalid arguments to function \"") + f->name + "\"";
+        error = std::string("Script error: Invalid arguments to function '") + f->name + "'.";
         return false;
     }
 
@@ -850,6 +864,10 @@ bool ScriptEngine::call(const std::string& name, std::vector<Argument> args, con
     if (n == "import") {
         Value value;
         for (const Value& pathValue : bound[0]) {
+            if (pathValue.text.empty()) {
+                error = "Import: unable to locate \"\" (try specifying a path), error=0x57";
+                return false;
+            }
             // A relative path is taken from the folder of the script that imports it.
             std::string path = pathValue.text;
             if (!isAbsolute(path) && !currentFolder.empty()) path = currentFolder + path;

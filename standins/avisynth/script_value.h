@@ -31,6 +31,7 @@ struct Value {
     bool boolean = false;
     int integer = 0;
     float floating = 0.0f;
+    double precise = 0.0;  // a float literal as written, for frame rates
     std::string text;
     std::shared_ptr<const ClipInfo> clip;
 
@@ -46,10 +47,11 @@ struct Value {
         v.integer = i;
         return v;
     }
-    static Value ofFloat(float f) {
+    static Value ofFloat(double f) {
         Value v;
         v.type = ValueType::Float;
-        v.floating = f;
+        v.floating = static_cast<float>(f);
+        v.precise = f;
         return v;
     }
     static Value ofBool(bool b) {
@@ -66,6 +68,7 @@ struct Value {
     }
     bool isNumber() const { return type == ValueType::Int || type == ValueType::Float; }
     float asFloat() const { return type == ValueType::Int ? static_cast<float>(integer) : floating; }
+    double asDouble() const { return type == ValueType::Int ? integer : precise; }
 };
 
 }  // namespace standin

@@ -73,19 +73,20 @@ TEST_F(BindingTest, AMissingExportIsLevelTwo) {
 }
 
 TEST_F(BindingTest, NoEnvironmentOrNoVersionStringLeavesNoSupport) {
-    for (bool noEnvironment : {true, false}) {
+    enum { nullEnvironment, environmentWithError, noVersionString };
+    for (int failure : {nullEnvironment, environmentWithError, noVersionString}) {
         boxes::reset();
         AvsBinding b;
         installFakeAvs("AviSynth 2.60, build:x");
-        if (noEnvironment)
-            fakeAvs.createFails = true;
-        else
-            fakeAvs.functions.erase("VersionString");
+        if (failure == nullEnvironment) fakeAvs.createFails = true;
+        if (failure == environmentWithError) fakeAvs.createError = "Could not allocate the frame cache";
+        if (failure == noVersionString) fakeAvs.functions.erase("VersionString");
         b.start(windows, nullptr);
+        bool noEnvironment = failure != noVersionString;
         std::string text = noEnvironment
                                ? entry(11203) + "Cannot get a pointer to a script environment." + tail(3)
                                : entry(11204) + "This version of AviSynth does not have a version string." + tail(4);
-        ASSERT_TRUE(onlyBoxSaying(text));
+        ASSERT_TRUE(onlyBoxSaying(text)) << failure;
         EXPECT_EQ(b.supportLevel, 0);
         EXPECT_EQ(fakeAvs.created, fakeAvs.deleted);
         EXPECT_TRUE(combo.items.empty());
@@ -343,10 +344,11 @@ TEST_F(BindingTest, FloatAudioOptionNeeds257) {
 
 TEST_F(BindingTest, EnvironmentLostBeforeExamining) {
     startWith("AviSynth 2.60, build:x");
-    binding.avsMessage[0] = 0;
-    fakeAvs.createFails = true;
+    fakeAvs.createError = "Could not allocate the frame cache";
     EXPECT_FALSE(binding.examineScript("a.avs"));
-    ASSERT_TRUE(onlyBoxSaying(entry(11210) + tail(10)));
+    // The unusable environment is given back, and AviSynth's reason is the report's detail.
+    EXPECT_EQ(fakeAvs.created, fakeAvs.deleted);
+    ASSERT_TRUE(onlyBoxSaying(entry(11210) + "Could not allocate the frame cache" + tail(10)));
     EXPECT_EQ(binding.supportLevel, 0);
     EXPECT_EQ(binding.errorLevel, 11);
     boxes::reset();

@@ -15,9 +15,10 @@ struct FakeVar {
 };
 
 struct FakeAvs {
-    bool createFails = false;
+    bool createFails = false;  // classic AviSynth: no environment at all
+    std::string createError;   // AviSynth+: an environment whose error says why it is unusable
     std::map<std::string, FakeVar> functions;  // invoke results by name (args ignored)
-    std::map<std::string, FakeVar> vars;       // get_var results; missing means void
+    std::map<std::string, FakeVar> vars;       // get_var results; missing gives type 0, as AviSynth+
     bool importGivesClip = true;
     AVS_VideoInfo clip{};
     int created = 0, deleted = 0, taken = 0, released = 0;
@@ -44,6 +45,9 @@ inline AVS_ScriptEnvironment* AVSC_CC fakeCreate(int) {
     return reinterpret_cast<AVS_ScriptEnvironment*>(&fakeEnvToken);
 }
 inline void AVSC_CC fakeDelete(AVS_ScriptEnvironment*) { ++fakeAvs.deleted; }
+inline const char* AVSC_CC fakeGetError(AVS_ScriptEnvironment*) {
+    return fakeAvs.createError.empty() ? nullptr : fakeAvs.createError.c_str();
+}
 inline int AVSC_CC fakeExists(AVS_ScriptEnvironment*, const char* name) {
     return fakeAvs.functions.count(name) || std::string(name) == "Import";
 }
@@ -62,7 +66,7 @@ inline AVS_Value AVSC_CC fakeInvoke(AVS_ScriptEnvironment*, const char* name, AV
 }
 inline AVS_Value AVSC_CC fakeGetVar(AVS_ScriptEnvironment*, const char* name) {
     auto it = fakeAvs.vars.find(name);
-    return it == fakeAvs.vars.end() ? avsVoid() : fakeValue(it->second);
+    return it == fakeAvs.vars.end() ? AVS_Value{} : fakeValue(it->second);
 }
 inline AVS_Clip* AVSC_CC fakeTake(AVS_Value v, AVS_ScriptEnvironment*) {
     ++fakeAvs.taken;
@@ -88,6 +92,7 @@ inline void installFakeAvs(const std::string& version, const char* without = "")
         {"avs_get_video_info", reinterpret_cast<void*>(&fakeInfo)},
         {"avs_release_clip", reinterpret_cast<void*>(&fakeReleaseClip)},
         {"avs_release_value", reinterpret_cast<void*>(&fakeReleaseValue)},
+        {"avs_get_error", reinterpret_cast<void*>(&fakeGetError)},
     };
     std::vector<std::pair<const char*, void*>> kept;
     for (auto& e : all)

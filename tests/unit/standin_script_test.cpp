@@ -8,7 +8,9 @@
 #include "../../standins/avisynth/function_table.cpp"
 #include "../../standins/avisynth/script_engine.cpp"
 #include "../../standins/avisynth/standin_version.cpp"
+#include "support/frame_code.h"
 #include "support/temp_folder.h"
+#include "viewer/frame_pixels.h"
 
 using standin::ClipInfo;
 using standin::ScriptEngine;
@@ -56,8 +58,9 @@ TEST(StandinScript, BlankClipProperties) {
     EXPECT_EQ(c.audioSamples, 192000);
 
     ClipInfo ntsc = clipOf("BlankClip(fps=29.97)");
-    EXPECT_EQ(ntsc.fpsNumerator, 2997u);
-    EXPECT_EQ(ntsc.fpsDenominator, 100u);
+    EXPECT_EQ(ntsc.fpsNumerator, 31425823u);
+    EXPECT_EQ(ntsc.fpsDenominator, 1048576u);
+    EXPECT_EQ(ntsc.audioSamples, 353153);
     ClipInfo exact = clipOf("BlankClip(fps=30000, fps_denominator=1001)");
     EXPECT_EQ(exact.fpsNumerator, 30000u);
     EXPECT_EQ(exact.fpsDenominator, 1001u);
@@ -92,6 +95,12 @@ TEST(StandinScript, FrameCountsAsAviSynthComputesThem) {
         {"trim(0,0)", 8000},
         {"UnalignedSplice(trim(0,9), trim(0,4), trim(0,-1))", 16},
         {"Dissolve(trim(0,9), trim(0,9), trim(0,9), 5)", 20},
+        // Out-of-range input is pulled into the clip, as AviSynth+ does.
+        {"trim(50,20)", 1},
+        {"Dissolve(trim(0,9),trim(20,29),40)", 10},
+        {"Dissolve(trim(90,99),trim(0,5),40)", 6},
+        {"FadeOut(trim(0,9),40)", 41},
+        {"FadeIO(trim(98,99),5)", 6},
     };
     for (const Case& c : cases) {
         ClipInfo clip = clipOf(src + c.line);
@@ -170,7 +179,7 @@ TEST(StandinScript, PublishedFunctionLists) {
     EXPECT_NE((" " + v.text + " ").find(" TransAll_TransAccord "), std::string::npos);
     EXPECT_NE((" " + v.text + " ").find(" DirectShowSource "), std::string::npos);
     ASSERT_TRUE(engine.getVariable("$Plugin!Trim!Param$", v));
-    EXPECT_EQ(v.text, "cii[pad]b");
+    EXPECT_EQ(v.text, "ci[end]i[pad]b[cache]b");
     ASSERT_TRUE(engine.getVariable("$Plugin!blankclip!Param$", v));
     EXPECT_EQ(v.text.substr(0, 12), "[]c*[length]");
     EXPECT_FALSE(engine.getVariable("$Plugin!Nope!Param$", v));
@@ -179,33 +188,38 @@ TEST(StandinScript, PublishedFunctionLists) {
     EXPECT_FALSE(engine.functionExists("Nope"));
 }
 
+// What AviSynth+ 3.7.5 answers for the same scripts.
 TEST(StandinScript, ErrorsReadAsAviSynthWritesThem) {
     struct Case {
         const char* script;
         const char* error;
     } cases[] = {
-        {"BlankClip(length=10 width=8)", "Script error: expected a , or )\n(test.avs, line 1, column 20)"},
-        {"\n\nfoo", "I don't know what \"foo\" means.\n(test.avs, line 3)"},
-        {"Bogus(1)", "Script error: there is no function named \"Bogus\"\n(test.avs, line 1)"},
-        {"Trim(1,2)", "Script error: Invalid arguments to function \"Trim\"\n(test.avs, line 1)"},
-        {"BlankClip()\nTrim(\"a\",2)", "Script error: Invalid arguments to function \"Trim\"\n(test.avs, line 2)"},
+        {"BlankClip(length=10 width=8)", "Script error: expected a , or )\n(test.avs, line 1, column 25)"},
+        {"BlankClip()\nt01 = trim(0,9", "Script error: expected a , or )\n(test.avs, line 2, column 14)"},
+        {"BlankClip()\nt01 = trim(0,9\n", "Script error: expected a , or )\n(test.avs, line 2, column 0)"},
+        {"\n\nfoo", "I don't know what 'foo' means.\n(test.avs, line 3)"},
+        {"Bogus(1)", "Script error: There is no function named 'Bogus'.\n(test.avs, line 1)"},
+        {"Trim(1,2)", "Script error: Invalid arguments to function 'Trim'.\n(test.avs, line 1)"},
+        {"BlankClip()\nTrim(\"a\",2)", "Script error: Invalid arguments to function 'Trim'.\n(test.avs, line 2)"},
         {"BlankClip(width=320) + BlankClip()", "Splice: Frame sizes don't match\n(test.avs, line 1)"},
         {"BlankClip() ++ BlankClip(fps=25)", "Splice: Video framerate doesn't match\n(test.avs, line 1)"},
         {"BlankClip() + BlankClip(channels=2)",
          "Splice: The number of audio channels doesn't match\n(test.avs, line 1)"},
         {"BlankClip() + BlankClip().KillAudio",
          "Splice: one clip has audio and the other doesn't (not allowed)\n(test.avs, line 1)"},
-        {"BlankClip(pixel_type=\"YUV9\")",
-         "BlankClip: pixel_type must be \"RGB32\", \"RGB24\", \"YUY2\" or \"YV12\"\n(test.avs, line 1)"},
-        {"BlankClip(length=10).trim(5,2)", "Trim: last frame is before the first frame\n(test.avs, line 1)"},
+        {"BlankClip(length=10).KillVideo().trim(0,9)", "Trim: Cannot trim if there is no video.\n(test.avs, line 1)"},
+        {"BlankClip(length=10).FadeIn(-1)", "Dissolve: Cannot dissolve if overlap is less than zero\n(test.avs, line 1)"},
+        {"BlankClip()\nt01 = trim(0,9)\nt01 + t02", "I don't know what 't02' means.\n(test.avs, line 3)"},
+        {"BlankClip() + 5", "Evaluate: operands of `+' must both be numbers, strings, or clips\n(test.avs, line 1)"},
         {"1/0", "Evaluate: division by zero\n(test.avs, line 1)"},
-        {"\"a\" ++ 1", "Evaluate: operands of `++' are of the wrong type\n(test.avs, line 1)"},
-        {"BlankClip(\n", "Script error: syntax error\n(test.avs, line 1, column 10)"},
-        {"x = \"open", "Script error: unterminated string\n(test.avs, line 1, column 4)"},
-        {"a @ b", "Script error: syntax error\n(test.avs, line 1, column 2)"},
+        {"\"a\" ++ 1", "Evaluate: operands of `++' must be clips\n(test.avs, line 1)"},
+        {"BlankClip(\n", "Script error: syntax error\n(test.avs, line 1, column 0)"},
+        {"x = \"open", "Parse error: string missing closing quotation mark\n(test.avs, line 1, column 4)"},
+        {"a @ b", "unexpected character \"@\"\n(test.avs, line 1, column 2)"},
+        {"Import(\"\")", "Import: unable to locate \"\" (try specifying a path), error=0x57\n(test.avs, line 1)"},
+        {"global 5 = 3", "Script error: `global' must be followed by a variable name\n(test.avs, line 1, column 8)"},
+        // The stand-in's own limit.
         {"Crop(BlankClip(),0,0,8,8)", "Crop: not available in this frame server\n(test.avs, line 1)"},
-        {"99999999999", "Script error: integer too large\n(test.avs, line 1, column 0)"},
-        {"global 5 = 3", "Script error: expected a variable name\n(test.avs, line 1, column 7)"},
     };
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.script), c.error) << c.script;
 }
@@ -234,7 +248,7 @@ TEST(StandinScript, ImportsRelativeToTheImportingScript) {
     ASSERT_TRUE(engine.importFile(folder.file("outer.avs"), v)) << engine.error;
     EXPECT_EQ(v.clip->frameCount, 10);
     EXPECT_FALSE(engine.importFile(folder.file("broken.avs"), v));
-    EXPECT_EQ(engine.error, "Script error: there is no function named \"Bogus\"\n(" + folder.file("inner.avs") +
+    EXPECT_EQ(engine.error, "Script error: There is no function named 'Bogus'.\n(" + folder.file("inner.avs") +
                                 ", line 3)\n(" + folder.file("broken.avs") + ", line 2)");
     EXPECT_FALSE(engine.importFile(folder.file("loop.avs"), v));
     EXPECT_NE(engine.error.find("Import: scripts import each other too deeply"), std::string::npos);
@@ -292,4 +306,18 @@ TEST(StandinFrames, TestTone) {
     standin::renderAudio(clip, 16, 12, 1, reinterpret_cast<uint8_t*>(f));
     EXPECT_NEAR(f[0], pcm[2 * 12] / 32767.0, 1e-4);
     EXPECT_NEAR(f[1], pcm[2 * 12 + 1] / 32767.0, 1e-4);
+}
+
+TEST(StandinFrames, FrameCodeReadsBackInEveryLayout) {
+    for (const char* pixel : {"RGB32", "RGB24", "YUY2", "YV12"}) {
+        ClipInfo clip = clipOf(std::string("BlankClip(width=100, height=50, pixel_type=\"") + pixel + "\")");
+        standin::VideoFormat f = standin::videoFormatOf(clip);
+        PixelLayout layout = pixelLayoutOf(f.compression, f.bitCount);
+        for (int frame : {0, 5, 99999}) {
+            std::vector<uint8_t> raw(f.frameBytes), rgb(100 * 4 * 50);
+            standin::renderFrame(clip, frame, raw.data(), raw.size());
+            frameToRgb32(layout, raw.data(), 100, 50, rgb.data());
+            EXPECT_EQ(readFrameCodeFromPixels(rgb.data(), 100, 50, 4), frame) << pixel;
+        }
+    }
 }

@@ -177,8 +177,10 @@ TEST(SingleWave, PauseAnsweredNoContinuesAndYesDeletesThePartialFile) {
     e.audio.reads = 0;
     boxes::reset();
     boxes::answer(answerYes);
+    e.dir.write("paused.wav", "older take");
     EXPECT_EQ(e.single(), waveCancelled);
-    EXPECT_FALSE(e.dir.exists("paused.wav"));
+    EXPECT_EQ(e.dir.read("paused.wav"), "older take");
+    EXPECT_FALSE(e.dir.exists("paused.wav.part"));
     EXPECT_EQ(e.audio.reads, 2);
     EXPECT_EQ(e.panel.progress, (std::vector<int>{0, 40, 0}));
     EXPECT_EQ(boxes::shown().size(), 1u);
@@ -246,23 +248,29 @@ TEST(ChannelWaves, DoneMessageAndExistingFilesOverwrittenWithoutQuestion) {
     ASSERT_TRUE(onlyBox("Done\n save time\n0 sec", "Save Wave"));
 }
 
-TEST(ChannelWaves, CancelKeepsThePartialFiles) {
-    Export e("s.wav", 6, 48000, 16, 20000);  // 4,000 frames per 48,000-byte read
-    boxes::answer(answerYes);
-    e.panel.pressOnBlock = {0};
-    EXPECT_EQ(e.perChannel(), waveCancelled);
-    ASSERT_TRUE(onlyBox(pausedChannels, "Save Wave is Paused", mbYesNo | mbIconQuestion));
-    EXPECT_EQ(e.dir.read("s_SR.wav").size(), 44u + 4000u * 2);
-    EXPECT_EQ(e.panel.progress, (std::vector<int>{0, 0}));
-}
-
-TEST(ChannelWaves, ReadFailureKeepsTheFilesAndSaysTheyAreIncomplete) {
-    Export e("r.wav", 2, 44100, 16, 30000);
-    e.audio.failOnRead = 2;
-    EXPECT_EQ(e.perChannel(), waveReadFailed);
-    EXPECT_EQ(e.dir.read("r_FR.wav").size(), 44u + 20000u * 2);
-    ASSERT_TRUE(onlyBox("Reading the audio failed at sample 20000 of 30000.\n\nThe partial files are incomplete.",
-                        "Save Wave"));
+// Cancel and a failed read leave the older files of those names as they were, and no
+// partial file under any name.
+TEST(ChannelWaves, CancelAndReadFailureKeepTheOldFilesAndLeaveNoPartialOnes) {
+    for (bool cancel : {true, false}) {
+        Export e("s.wav", 6, 48000, 16, 20000);  // 4,000 frames per 48,000-byte read
+        e.dir.write("s_FL.wav", "older take");
+        if (cancel) {
+            boxes::answer(answerYes);
+            e.panel.pressOnBlock = {1};
+            EXPECT_EQ(e.perChannel(), waveCancelled);
+            ASSERT_TRUE(onlyBox(pausedChannels, "Save Wave is Paused", mbYesNo | mbIconQuestion));
+        } else {
+            e.audio.failOnRead = 2;
+            EXPECT_EQ(e.perChannel(), waveReadFailed);
+            ASSERT_TRUE(onlyBox("Reading the audio failed at sample 8000 of 20000.\n\nThe partial files have been "
+                                "deleted.",
+                                "Save Wave"));
+        }
+        EXPECT_EQ(e.dir.read("s_FL.wav"), "older take");
+        EXPECT_EQ(e.panel.progress.back(), 0);
+        auto left = std::distance(std::filesystem::directory_iterator(e.dir.path()), {});
+        EXPECT_EQ(left, 1);
+    }
 }
 
 TEST(ChannelWaves, SamplesThatCannotBeSplitAreRefusedBeforeAnyFileIsMade) {
@@ -282,11 +290,12 @@ TEST(ChannelWaves, SamplesThatCannotBeSplitAreRefusedBeforeAnyFileIsMade) {
     }
 }
 
-TEST(ChannelWaves, AnUncreatableFileRemovesTheOnesAlreadyMade) {
+TEST(ChannelWaves, AFileThatCannotTakeItsNameIsReportedAndLeavesNoPartialFile) {
     Export e("b.wav", 2, 8000, 16, 10);
     std::string blocker = e.dir.file("b_FR.wav");
     std::filesystem::create_directory(blocker);  // a folder where the second file should go
     EXPECT_EQ(e.perChannel(), waveCreateFailed);
-    EXPECT_FALSE(e.dir.exists("b_FL.wav"));
+    EXPECT_FALSE(e.dir.exists("b_FR.wav.part"));
+    EXPECT_FALSE(e.dir.exists("b_FL.wav.part"));
     ASSERT_TRUE(onlyBox("Could not create the wave file\n\n" + blocker, "Save Wave"));
 }

@@ -112,7 +112,7 @@ TEST_F(AvsBindingWine, FilterListFromTheStandin) {
     EXPECT_LT(comboFind(combo, "a_No_Internal_Lookup"), 0);
 
     binding.lookUpParameters("Trim", false);
-    EXPECT_STREQ(binding.parameterText(), "cii[pad]b");
+    EXPECT_STREQ(binding.parameterText(), "ci[end]i[pad]b[cache]b");
     binding.lookUpParameters("TransAll_TransAccord", true);
     EXPECT_STREQ(binding.parameterText(), "cci[dir]s[twin]b[open]b");
     EXPECT_TRUE(boxes::shown().empty());
@@ -165,7 +165,7 @@ TEST_F(AvsBindingWine, ScriptErrorNumberAndVersionReport) {
     EXPECT_FALSE(binding.examineScript(folder.file("bad.avs").c_str()));
     ASSERT_TRUE(onlyBox(
             entry(11211) + "Script error: expected a , or )\n(" + folder.file("bad.avs") +
-                ", line 1, column 20)\n\nAVSERR_11\nConsult the Zandolin documentation for details.",
+                ", line 1, column 25)\n\nAVSERR_11\nConsult the Zandolin documentation for details.",
             "Error:  AviSynth Reports an Error"));
 
     boxes::reset();
@@ -207,9 +207,10 @@ TEST_F(AvsBindingWine, FilterListingIntoTheEditor) {
     std::string text(static_cast<size_t>(length) + 1, '\0');
     SendMessageA(editor, 2182, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data()));  // SCI_GETTEXT
     text.resize(static_cast<size_t>(length));
-    EXPECT_EQ(text.substr(0, 36), "AddBorders In  -{ ciiii[color]i }-\r\n");
+    EXPECT_EQ(text.substr(0, 90),
+              "AddBorders In  -{ ciiii[color]i[color_yuv]i[resample]s[param1]f[param2]f[param3]f[r]i }-\r\n");
     EXPECT_NE(text.find("\r\nTransAll_TransAccord Ex  -{ cci[dir]s[twin]b[open]b }-\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nTrim In  -{ cii[pad]b }-\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nTrim In  -{ ci[end]i[pad]b[cache]b }-\r\n"), std::string::npos);
     size_t lines = 0;
     for (size_t at = text.find("}-\r\n"); at != std::string::npos; at = text.find("}-\r\n", at + 1)) ++lines;
     EXPECT_EQ(lines, static_cast<size_t>(SendMessageA(combo, CB_GETCOUNT, 0, 0)));

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/command_helpers_win32.h"
 #include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
 #include "app/scene_list_refresh_win32.h"
@@ -26,7 +27,6 @@ bool radioSyncPending = false;
 
 HWND sender() { return reinterpret_cast<HWND>(shellEvents.eventSender); }
 bool sentBy(int index) { return windowAt(index) && sender() == windowAt(index); }
-bool clipLoaded(const AppState& app) { return app.player.graphBuilt(); }
 void enable(int index, bool on) { EnableWindow(windowAt(index), on ? TRUE : FALSE); }
 
 // Writes a box without the write counting as typing: the change notification it sends comes
@@ -51,11 +51,6 @@ bool readNumber(int index, int& value) {
     if (!parseFrameNumber(text, v)) return false;
     value = static_cast<int>(v);
     return true;
-}
-
-void releasePlayButton(AppState& app) {
-    SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_UNCHECKED, 0);
-    app.views.playing = false;
 }
 
 void startTimer(int period) { SetTimer(windowAt(winMain), timerPlayer, period, nullptr); }
@@ -363,12 +358,12 @@ void updatePreview(AppState& app) {
         showMessageBox(main, "You may need to save this script so that preview\ncan resolve the file and plugin paths",
                        "Script editor preview", mbOk);
     const char* script = app.document.previewTarget();
-    if (!script[0] || !app.avisynth.examineScript(script)) return;
+    if (!checkScriptForPlayer(app, script)) return;
     const int position = clipLoaded(app) ? app.player.updatePosition() : app.currentFrame;
     const bool keepPlaying = app.views.playing && app.repeatPlay;
     app.player.closePlayer();
     app.player.openMedia(script, viewScriptPreview);
-    app.lastFrame = app.player.lastFrame();
+    takeClipFromPlayer(app);
     seekTo(app, position);
     if (app.views.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.avisynth.clipData);
     if (keepPlaying && clipLoaded(app)) {
@@ -462,12 +457,12 @@ void radioClicked(AppState& app, bool project) {
 }
 
 void loadInPlayer(AppState& app, const char* script) {
-    if (!app.avisynth.examineScript(script)) {
+    if (!checkScriptForPlayer(app, script)) {
         showMessageBox(windowAt(winMain), "Script error, will not load ", "Error:  Video Editor", mbOk);
         return;
     }
     app.player.openMedia(script, app.views.currentView);
-    app.lastFrame = app.player.lastFrame();
+    takeClipFromPlayer(app);
 }
 
 void enableRowControls(bool on) {

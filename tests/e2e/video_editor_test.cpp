@@ -139,6 +139,14 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
     EXPECT_TRUE(IsWindowVisible(w[46]));
     EXPECT_FALSE(IsWindowVisible(w[12]));
+    pressKey(VK_F5);
+    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Preview"; }));
+    EXPECT_EQ(statusText(status, 2), " Press F5 to return to Editor");
+    EXPECT_TRUE(visible({6, 8, 12, 13, 16, 21, 49}));
+    EXPECT_FALSE(IsWindowVisible(w[46]));
+    shot("script_preview", main);
+    pressKey(VK_F5);
+    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
     pressKey(VK_F11);
     ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Video Edit View"; }));
     EXPECT_EQ(statusText(status, 3), " Source:  clip.avs");

@@ -163,7 +163,14 @@ void moveSlider(AppState& app) {
     if (!clipLoaded(app)) return;
     if (app.currentFrame < 0) app.currentFrame = 0;
     if (app.currentFrame > app.lastFrame) app.currentFrame = app.lastFrame;
-    SendMessageA(windowAt(winTrackbar), TBM_SETPOS, TRUE, app.currentFrame);
+    HWND slider = windowAt(winTrackbar);
+    // The slider spans the clip in the player, with a tick every hundredth of it.
+    if (SendMessageA(slider, TBM_GETRANGEMAX, 0, 0) != app.lastFrame) {
+        SendMessageA(slider, TBM_SETRANGEMIN, FALSE, 0);
+        SendMessageA(slider, TBM_SETRANGEMAX, TRUE, app.lastFrame);
+        SendMessageA(slider, TBM_SETTICFREQ, app.lastFrame / 100 > 0 ? app.lastFrame / 100 : 1, 0);
+    }
+    SendMessageA(slider, TBM_SETPOS, TRUE, app.currentFrame);
     const int toggle = app.sceneList.startEndToggle;
     if (toggle == 1) setNumber(winEndFrame, app.currentFrame);
     else if (toggle == 0) setNumber(winStartFrame, app.currentFrame);

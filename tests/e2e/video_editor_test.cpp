@@ -159,6 +159,15 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     EXPECT_EQ(labels(), "||||");
     // The stand-in offers a TransAll_ function, so the fifth transition is there.
     EXPECT_EQ(comboItems(w[15]).size(), 5u);
+    // Without rows and without a project there is nothing to view but the source.
+    click(w[55]);
+    MessageBoxSeen box;
+    ASSERT_TRUE(waitForMessageBox(program, box));
+    EXPECT_EQ(box.text,
+              "There is no project to load into the viewer,\nload a script, select some frames then save a project.");
+    ASSERT_TRUE(answer(box, IDOK));
+    ASSERT_TRUE(waitFor(main, [&] { return SendMessageA(w[54], BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    EXPECT_EQ(SendMessageA(w[55], BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
     // A plain scene.
     setFrames("0", "1499");
@@ -180,6 +189,11 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     EXPECT_TRUE(IsWindowEnabled(w[11]));
     add();
     setFrames("3000", "4499");
+    // Stepping on once both frames are set moves the slider but keeps the frames that were set.
+    pressKey(VK_RIGHT);
+    ASSERT_TRUE(waitFor(main, [&] { return SendMessageA(w[12], TBM_GETPOS, 0, 0) > 4499; }));
+    EXPECT_EQ(controlText(w[30]), "3000");
+    EXPECT_EQ(controlText(w[31]), "4499");
     add();
     const std::string fourRows =
         crlfLines({"r01 - - 0 1499", "r02 FadeIn 60 1500 2999", "r03 Dissolve 60 - -", "r04 - - 3000 4499"});
@@ -242,7 +256,6 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
 
     // The Project radio without a project file: No writes "untitled.avs" and shows it.
     click(w[55]);
-    MessageBoxSeen box;
     ASSERT_TRUE(waitForMessageBox(program, box));
     EXPECT_EQ(box.title, "View or Encode the Source or Project");
     ASSERT_TRUE(answer(box, IDNO));

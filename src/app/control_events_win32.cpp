@@ -395,12 +395,13 @@ void scriptPreviewEvents(AppState& app) {
         GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
         if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0) jumpToTypedFrame(app);
     }
+    // A click on the picture takes the keys away from the jump box.
+    if (m.message == WM_LBUTTONUP && m.hwnd == windowAt(winVideo)) SetFocus(windowAt(winMain));
     if (!e.buttonClicked) return;
     if (sentBy(winGo)) jumpToTypedFrame(app);
     else if (sentBy(winUpdate)) updatePreview(app);
     else if (sentBy(winToolButton3)) stepFrames(app, 1);
     else if (sentBy(winToolButton4)) stepFrames(app, -1);
-    if (m.message == WM_LBUTTONUP && m.hwnd == windowAt(winVideo)) SetFocus(windowAt(winMain));
 }
 
 // The frame box clicked: the player goes to the frame it holds.

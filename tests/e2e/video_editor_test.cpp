@@ -253,6 +253,14 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     ASSERT_TRUE(textIs(43, "3041"));
     EXPECT_EQ(controlText(w[44]), "00:50:41.00");
     EXPECT_EQ(labels(), "01|02|03|04|");
+    // Cancel ends an edit without touching the rows.
+    click(w[32]);
+    ASSERT_TRUE(textIs(11, "Save edited row 01"));
+    click(w[40]);
+    ASSERT_TRUE(textIs(11, "Add"));
+    EXPECT_FALSE(IsWindowEnabled(w[40]));
+    EXPECT_TRUE(IsWindowEnabled(w[32]));
+    EXPECT_EQ(folder.read("rowdat.vlr"), rows);
 
     // The Project radio without a project file: No writes "untitled.avs" and shows it.
     click(w[55]);

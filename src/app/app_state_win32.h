@@ -8,9 +8,12 @@
 #include "app/window_builder_win32.h"
 #include "app/window_table.h"
 #include "audio/avi_clip.h"
+#include "audio/save_wave_panel_win32.h"
 #include "avisynth/avs_binding.h"
 #include "dialogs/panel_host_win32.h"
+#include "editor/parameter_panel_win32.h"
 #include "editor/script_document.h"
+#include "encoding/encoding_state.h"
 #include "scenes/scene_list.h"
 #include "storage/project_file.h"
 #include "viewer/media_player_win32.h"
@@ -41,6 +44,7 @@ struct AppState {
     PanelHost panelHost;
     AvsBinding avisynth;
     MediaPlayer player;
+    EncodingState encoding;
 
     // The shell's own fields.
     HINSTANCE instance = nullptr;
@@ -68,6 +72,9 @@ struct AppState {
     ProjectNames project = {};
     int effectivePreviewMode = 1;  // previewMode, taken when a preview starts
     bool previewShown = false;     // the video window shows the preview script (view 2)
+    // The records of the panels that keep state while open.
+    SaveWavePanel saveWavePanel;
+    FilterParameterPanel parameterPanel;
 };
 
 inline HWND windowAt(int index) { return static_cast<HWND>(windowTable.handle[index]); }

@@ -35,14 +35,16 @@ void exportOpenErrorText(char* out, unsigned cap, int32_t code) {
 
 int planExport(AviClip& clip, const ExportFacts& facts, const char* scriptPath, WindowHandle owner,
                int mode) {
-    // Nothing of an earlier script may survive into this one's report.
-    copyText(clip.audioReport, audioReportNoFile);
+    // A report is made afresh: nothing of an earlier script may survive into it. The writing
+    // modes leave it alone, so the open panel keeps showing what it measured.
+    if (mode == exportModeReport) copyText(clip.audioReport, audioReportNoFile);
     clip.tooBig = false;
 
     if (facts.openResult != 0) {
         char text[128];
         exportOpenErrorText(text, sizeof text, facts.openResult);
         showMessageBox(owner, text, openErrorTitle, mbOk);
+        copyText(clip.audioReport, audioReportNoFile);
         return exportStepNone;
     }
     if (!facts.infoRead) {

@@ -29,8 +29,9 @@ inline int exportAudioStreamIndex(uint32_t streams) { return streams < 2 ? 0 : 1
 // The message shown when AVIFileOpen fails with code.
 void exportOpenErrorText(char* out, unsigned cap, int32_t code);
 
-// Shows the messages of the opening steps in order, sets clip.audioReport and clip.tooBig,
-// and returns which file writing is left to do. Single-file mode asked for audio too big
+// Shows the messages of the opening steps in order, sets clip.tooBig and clip.audioReport
+// (made in report mode; the writing modes change it only when the file cannot be opened or
+// has no audio), and returns which file writing is left to do. Single-file mode asked for audio too big
 // for one file writes per-channel files instead.
 int planExport(AviClip& clip, const ExportFacts& facts, const char* scriptPath, WindowHandle owner,
                int mode);

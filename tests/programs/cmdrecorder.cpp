@@ -2,7 +2,9 @@
 // arguments to the file named by ZANDOLIN_CMDRECORDER_LOG. Arguments it understands:
 // "sleep=<ms>" waits between the first and the last line of its record (so a caller that does
 // not wait for it would interleave), "exit=<code>" is its exit code. It also notes the title of
-// the test's main window (class "ZandolinChildTest") and whether it was minimized.
+// the test's main window (class "ZandolinChildTest") and whether it was minimized. When
+// ZANDOLIN_CMDRECORDER_HOLD names a file, it waits after its first line until that file
+// exists (at most a minute), so a test can look at the caller while it runs.
 #include <windows.h>
 
 #include <cstdio>
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
         if (strncmp(argv[i], "exit=", 5) == 0) exitCode = atoi(argv[i] + 5);
     }
     appendRecord(logPath, "begin\n");
+    char holdPath[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("ZANDOLIN_CMDRECORDER_HOLD", holdPath, sizeof holdPath) && holdPath[0]) {
+        const DWORD start = GetTickCount();
+        while (GetFileAttributesA(holdPath) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 60000) Sleep(20);
+    }
     if (sleepMs > 0) Sleep(static_cast<DWORD>(sleepMs));
     static char record[65536];
     size_t used = snprintf(record, sizeof record, "command line: %s\nargc: %d\n", GetCommandLineA(), argc);

@@ -1,0 +1,248 @@
+#include "e2e/driver/input.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace driver {
+
+namespace {
+
+void sendMouse(POINT p, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void sendKey(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void click(POINT p, DWORD down, DWORD up) {
+    sendMouse(p, 0);
+    sendMouse(p, down);
+    sendMouse(p, up);
+}
+
+struct DescendantSearch {
+    const char* windowClass;
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK matchDescendant(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<DescendantSearch*>(param);
+    if (lstrcmpiA(windowClass(window).c_str(), s->windowClass) == 0 && (!s->text || windowText(window) == s->text)) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void clickAt(POINT screen) { click(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+void rightClickAt(POINT screen) { click(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void clickWindowAt(HWND window, int x, int y) {
+    RECT r;
+    GetWindowRect(window, &r);
+    clickAt({r.left + x, r.top + y});
+}
+
+void clickWindow(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void rightClickWindow(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    rightClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void pressKey(WORD virtualKey, bool ctrl, bool shift) {
+    if (ctrl) sendKey(VK_CONTROL, false);
+    if (shift) sendKey(VK_SHIFT, false);
+    sendKey(virtualKey, false);
+    sendKey(virtualKey, true);
+    if (shift) sendKey(VK_SHIFT, true);
+    if (ctrl) sendKey(VK_CONTROL, true);
+}
+
+void typeText(const std::string& text) {
+    for (char c : text) {
+        SHORT key = VkKeyScanA(c);
+        if (key != -1) {
+            pressKey(LOBYTE(key), (HIBYTE(key) & 2) != 0, (HIBYTE(key) & 1) != 0);
+            continue;
+        }
+        // No key on the keyboard gives this character: send it as the character itself.
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wScan = input[1].ki.wScan = static_cast<unsigned char>(c);
+        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof input[0]);
+    }
+}
+
+void click(HWND window, bool right) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    const POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    if (right) rightClickAt(p);
+    else clickAt(p);
+    // The hand moves on after a click; the program looks at what a click did when its next
+    // message arrives.
+    sendMouse({p.x + 1, p.y + 1}, 0);
+}
+
+std::string controlText(HWND control) {
+    wchar_t wide[2048] = {};
+    SendMessageW(control, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(wide));
+    std::string text;
+    for (const wchar_t* c = wide; *c; ++c) text += static_cast<char>(*c < 128 ? *c : '?');
+    return text;
+}
+
+std::vector<HWND> childrenOf(HWND parent, const char* className, const char* text) {
+    std::vector<HWND> found;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (_stricmp(windowClass(w).c_str(), className) == 0 && (!text || controlText(w) == text))
+            found.push_back(w);
+    return found;
+}
+
+HWND waitForChild(HWND parent, const char* className, const char* text, DWORD timeout) {
+    HWND found = nullptr;
+    waitFor(timeout, [&] {
+        const std::vector<HWND> all = childrenOf(parent, className, text);
+        found = all.empty() ? nullptr : all[0];
+        return found != nullptr;
+    });
+    return found;
+}
+
+HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart, DWORD timeout) {
+    HWND found = nullptr;
+    waitFor(timeout, [&] {
+        for (HWND w : topLevelWindows(processId))
+            if (windowClass(w) == className && windowText(w).rfind(titleStart, 0) == 0) found = w;
+        return found != nullptr;
+    });
+    return found;
+}
+
+bool waitUntilGone(HWND window, DWORD timeout) {
+    return waitFor(timeout, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+bool saveScreen(const std::string& path) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB};
+    const DWORD stride = (w * 3 + 3) & ~3u;
+    std::vector<char> pixels(stride * h);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + pixels.size()), 0, 0,
+                             DWORD(sizeof file + sizeof info)};
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    FILE* out = fopen(path.c_str(), "wb");
+    if (!out) return false;
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    fwrite(pixels.data(), 1, pixels.size(), out);
+    return fclose(out) == 0;
+}
+
+bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout) {
+    constexpr UINT getMenuHandle = 0x01E1;  // MN_GETHMENU
+    HWND popup = nullptr;
+    HMENU menu = nullptr;
+    if (!waitFor(timeout, [&] {
+            for (HWND w : topLevelWindows(processId))
+                if (windowClass(w) == "#32768") {
+                    popup = w;
+                    menu = reinterpret_cast<HMENU>(SendMessageA(w, getMenuHandle, 0, 0));
+                }
+            return menu != nullptr;
+        }))
+        return false;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        char text[256] = {};
+        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+        std::string shown = text;
+        shown = shown.substr(0, shown.find('\t'));
+        RECT r;
+        if (shown == itemText && GetMenuItemRect(nullptr, menu, UINT(i), &r)) {
+            clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+            return waitFor(timeout, [&] { return !IsWindowVisible(popup); });
+        }
+    }
+    return false;
+}
+
+HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout) {
+    HWND found = nullptr;
+    waitFor(timeout, [&] {
+        for (HWND w : topLevelWindows(processId))
+            if (windowText(w) == title) found = w;
+        return found != nullptr;
+    });
+    return found;
+}
+
+HWND findDescendant(HWND parent, const char* windowClass, const char* text) {
+    DescendantSearch s{windowClass, text, nullptr};
+    EnumChildWindows(parent, matchDescendant, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool waitForFocus(HWND window, DWORD timeout) {
+    return waitFor(timeout, [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return false;
+        return info.hwndFocus == window || IsChild(window, info.hwndFocus);
+    });
+}
+
+bool ScriptSession::start(const std::string& name, const std::string& script) {
+    folder.write("encoder.ini", crlfLines({"#### encoder.ini ####", "end encoder.ini"}));
+    folder.write("zandolin.ini", crlfLines({"#### zandolin.ini ####", "end zandolin.ini"}));
+    folder.write(name, script);
+    if (!program.start(folder, "\"" + folder.file(name) + "\"")) return false;
+    main = program.waitForMainWindow();
+    editor = main ? FindWindowExA(main, nullptr, "Scintilla", nullptr) : nullptr;
+    return editor && waitFor(10000, [&] { return editorText(editor) == script; });
+}
+
+bool ScriptSession::close() {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    MessageBoxSeen box;
+    bool asked = false;  // a changed script is offered for saving first
+    waitFor(defaultTimeout, [&] { return !program.running() || (asked = waitForMessageBox(program, box, 0)); });
+    if (asked) answer(box, IDNO);
+    return program.waitForExit() == 0;
+}
+
+}  // namespace driver

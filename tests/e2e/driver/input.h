@@ -1,0 +1,75 @@
+#pragma once
+// Mouse and keyboard input as a person gives it, through the system's input queue, and the
+// menus and dialogs that input opens.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/driver/driver.h"
+
+namespace driver {
+
+void clickAt(POINT screen);
+void rightClickAt(POINT screen);
+// Clicks the middle of a window (or a point given relative to its top left corner).
+void clickWindow(HWND window);
+void clickWindowAt(HWND window, int x, int y);
+void rightClickWindow(HWND window);
+// A left (or right) click in the middle of a window; the pointer then moves on by a pixel.
+void click(HWND window, bool right = false);
+// One key press and release, with Ctrl and Shift held when asked.
+void pressKey(WORD virtualKey, bool ctrl = false, bool shift = false);
+// Types the characters of text into whatever has the keyboard focus.
+void typeText(const std::string& text);
+
+// Waits for the process's popup menu and clicks its item with that text (the text before
+// any tab); false when no such menu or item showed up in time.
+bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout = 15000);
+// Waits for a visible top-level window of the process with that title.
+HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout = 15000);
+// The first descendant of parent of that class with that text (any text when text is null).
+HWND findDescendant(HWND parent, const char* windowClass, const char* text);
+// Waits until the window has the keyboard focus of its thread (or one of its children has).
+bool waitForFocus(HWND window, DWORD timeout = 10000);
+// Text of a control of another process (the wide form crosses processes whole).
+std::string controlText(HWND control);
+// Direct children of parent with this class (case-insensitive) and, unless null, this text.
+std::vector<HWND> childrenOf(HWND parent, const char* className, const char* text = nullptr);
+// Polls for a child as childrenOf finds it; null when none came in time.
+HWND waitForChild(HWND parent, const char* className, const char* text, DWORD timeout = 30000);
+// Polls for a visible top-level window of the process whose class is className and whose
+// title begins with titleStart.
+HWND waitForTopLevel(DWORD processId, const char* className, const std::string& titleStart,
+                     DWORD timeout = 30000);
+// Polls until the keyboard focus of the window's thread is the window or one of its children.
+inline bool waitForFocusIn(HWND window, DWORD timeout = 30000) { return waitForFocus(window, timeout); }
+// Polls until the window is gone or hidden.
+bool waitUntilGone(HWND window, DWORD timeout = 30000);
+// Saves the whole screen as a 24-bit BMP file.
+bool saveScreen(const std::string& path);
+
+// The program started on one script written into its folder, with empty settings files.
+struct ScriptSession {
+    ProgramFolder folder;
+    Program program;
+    HWND main = nullptr;
+    HWND editor = nullptr;
+    // True once the editor shows the script.
+    bool start(const std::string& name, const std::string& script);
+    // Closes the program, declining to save the script; true when it ended with code 0.
+    bool close();
+};
+
+// Polls condition every 50 ms until it holds or the time runs out.
+template <typename Condition>
+bool waitFor(DWORD timeout, Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(50);
+    }
+}
+
+}  // namespace driver

@@ -289,10 +289,6 @@ void cancelEntry(AppState& app) {
     app.player.layoutVideo();
 }
 
-const char* scriptForTools(const AppState& app) {
-    return app.encodeProject ? app.project.projectScriptPath : app.views.sourceScriptPath;
-}
-
 int toolNumber(HWND button) {
     static const int buttons[6] = {winToolButton1, winToolButton2, winToolButton3,
                                    winToolButton4, winToolButton5, winToolButton6};
@@ -333,7 +329,8 @@ void scriptEditorButton(AppState& app, HWND button) {
             showMessageBox(windowAt(winMain), "Do you wish to save your work before launching this tool ?",
                            "Launch Tool #01a", mbYesNo) == answerYes)
             requestCommand(app, 20003);
-        launchToolButton(app, tool, scriptForTools(app));
+        // The launch takes the source or project script itself; only button six gets a preview.
+        launchToolButton(app, tool, nullptr);
     }
     afterToolLaunch(app);
 }
@@ -532,7 +529,7 @@ void videoEditorButton(AppState& app, HWND button) {
     } else if (button == windowAt(winCancel)) {
         cancelEntry(app);
     } else if (button == windowAt(winToolButton6)) {
-        launchToolButton(app, 6, scriptForTools(app));
+        launchToolButton(app, 6, nullptr);
     } else {
         const int steps[][2] = {{winToolButton2, 1}, {winToolButton5, -1}, {winToolButton3, 2}, {winToolButton4, -2}};
         int step = 0;

@@ -36,7 +36,7 @@ int mediaFilterIndex(const char* extension) {
 }
 
 const char* scriptToEncode(const AppState& app) {
-    return app.encodeProject ? app.views.projectScriptPath : app.views.sourceScriptPath;
+    return app.encodeProject ? app.project.projectScriptPath : app.views.sourceScriptPath;
 }
 
 // Chooses the encoder's output on a first pass; the replayed pass after the WAV export
@@ -123,7 +123,7 @@ void runEncodeClick(AppState& app) {
         request.programFolder = app.views.programFolder;
         request.mainWindow = main;
         request.sourceScriptPath = app.views.sourceScriptPath;
-        request.projectScriptPath = app.views.projectScriptPath;
+        request.projectScriptPath = app.project.projectScriptPath;
         request.encodeProject = app.encodeProject;
         request.encoderOutputFile = s.encoderOutputFile;
         request.saveWaveThenEncode = app.saveWaveThenEncode;

@@ -59,7 +59,7 @@ void launchToolButton(AppState& app, int button, const char* scriptPath) {
     request.programPath = app.views.toolPath[button - 1];
     request.commandTemplate = app.views.toolCommand[button - 1];
     request.sourceScriptPath = app.views.sourceScriptPath;
-    request.projectScriptPath = app.views.projectScriptPath;
+    request.projectScriptPath = app.project.projectScriptPath;
     request.previewScriptPath = scriptPath && *scriptPath ? scriptPath : app.document.previewScriptPath();
     request.encoderOutputFile = app.encoding.encoderOutputFile;
     request.encodeProject = app.encodeProject;

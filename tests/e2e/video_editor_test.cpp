@@ -8,7 +8,7 @@
 #include <map>
 
 #include "e2e/driver/driver.h"
-#include "e2e/driver/user_input.h"
+#include "e2e/driver/input.h"
 #include "support/temp_folder.h"
 
 using namespace driver;
@@ -39,7 +39,7 @@ std::string settingsInView(const char* view) {
 
 // Bitmaps for the report when ZANDOLIN_SHOTS names a folder.
 void shot(const char* name, HWND main) {
-    if (const char* folder = getenv("ZANDOLIN_SHOTS")) saveScreen(std::string(folder) + "\\" + name + ".bmp", main);
+    if (const char* folder = getenv("ZANDOLIN_SHOTS")) saveSteadyScreen(std::string(folder) + "\\" + name + ".bmp", main);
 }
 
 class VideoEditor : public ::testing::Test {
@@ -56,7 +56,7 @@ protected:
         SetForegroundWindow(main);
     }
     bool textIs(int index, const std::string& text) {
-        return waitFor(main, [&] { return controlText(w[index]) == text; });
+        return waitNudging(main, [&] { return controlText(w[index]) == text; });
     }
     // Types a frame into a box and clicks it again, so the current frame follows the box.
     void frameBox(int index, const std::string& frame) {
@@ -69,20 +69,20 @@ protected:
         ASSERT_TRUE(textIs(31, start));
         frameBox(31, end);
         click(w[3]);
-        ASSERT_TRUE(waitFor(main, [&] { return IsWindowEnabled(w[11]) != 0; }));
+        ASSERT_TRUE(waitNudging(main, [&] { return IsWindowEnabled(w[11]) != 0; }));
         EXPECT_EQ(controlText(w[31]), end);
     }
     void chooseTransition(char letter) {
         click(w[15]);
-        typeKeys(std::string(1, letter));
+        typeText(std::string(1, letter));
         pressKey(VK_RETURN);
     }
     void add() {
         click(w[11]);
-        ASSERT_TRUE(waitFor(main, [&] { return !IsWindowEnabled(w[11]); }));
+        ASSERT_TRUE(waitNudging(main, [&] { return !IsWindowEnabled(w[11]); }));
     }
     bool rowsAre(const std::string& expected) {
-        return waitFor(main, [&] { return folder.read("rowdat.vlr") == expected; });
+        return waitNudging(main, [&] { return folder.read("rowdat.vlr") == expected; });
     }
     std::string labels() {
         std::string s;
@@ -91,8 +91,8 @@ protected:
     }
     // Chooses the item'th entry of a row button's menu with the arrow keys.
     void rowMenu(int button, int item) {
-        click(w[button], -1, -1, true);
-        ASSERT_TRUE(waitFor(main, [&] {
+        click(w[button], true);
+        ASSERT_TRUE(waitNudging(main, [&] {
             for (HWND top : topLevelWindows(program.id()))
                 if (windowClass(top) == "#32768") return true;
             return false;
@@ -110,7 +110,9 @@ protected:
         GetClientRect(w[23], &r);
         const int arrow = GetSystemMetrics(SM_CYVSCROLL);
         // The scroll bar lies right of the client area.
-        click(w[23], r.right + GetSystemMetrics(SM_CXVSCROLL) / 2, code == SB_LINEUP ? arrow / 2 : r.bottom - arrow / 2);
+        POINT p = {r.right + GetSystemMetrics(SM_CXVSCROLL) / 2, code == SB_LINEUP ? arrow / 2 : r.bottom - arrow / 2};
+        ClientToScreen(w[23], &p);
+        clickAt(p);
     }
     ProgramFolder folder;
     Program program;
@@ -123,32 +125,32 @@ protected:
 TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     // The script from the command line opens in the Script Editor; F10, F9 and F11 switch views.
     HWND status = w[1];
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 3) == " Source:  clip.avs"; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return statusText(status, 3) == " Source:  clip.avs"; }));
     EXPECT_EQ(statusText(status, 0), " Script Edit View");
     EXPECT_TRUE(visible({2, 3, 5, 6, 8, 9, 22, 46, 60}));
     EXPECT_FALSE(IsWindowVisible(w[23]));
     shot("script_editor", main);
     pressKey(VK_F10);
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Media Viewer"; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return statusText(status, 0) == " Media Viewer"; }));
     EXPECT_TRUE(visible({1, 12, 13}));
     EXPECT_FALSE(IsWindowVisible(w[46]));
     EXPECT_FALSE(IsWindowVisible(w[2]));
     EXPECT_EQ(statusText(status, 3), "");
     shot("media_viewer", main);
     pressKey(VK_F9);
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
     EXPECT_TRUE(IsWindowVisible(w[46]));
     EXPECT_FALSE(IsWindowVisible(w[12]));
     pressKey(VK_F5);
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Preview"; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return statusText(status, 0) == " Script Preview"; }));
     EXPECT_EQ(statusText(status, 2), " Press F5 to return to Editor");
     EXPECT_TRUE(visible({6, 8, 12, 13, 16, 21, 49}));
     EXPECT_FALSE(IsWindowVisible(w[46]));
     shot("script_preview", main);
     pressKey(VK_F5);
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return statusText(status, 0) == " Script Edit View"; }));
     pressKey(VK_F11);
-    ASSERT_TRUE(waitFor(main, [&] { return statusText(status, 0) == " Video Edit View"; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return statusText(status, 0) == " Video Edit View"; }));
     EXPECT_EQ(statusText(status, 3), " Source:  clip.avs");
     EXPECT_TRUE(visible({3, 7, 11, 12, 13, 15, 19, 23, 30, 31, 54, 55}));
     EXPECT_FALSE(IsWindowVisible(w[46]));
@@ -166,7 +168,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     EXPECT_EQ(box.text,
               "There is no project to load into the viewer,\nload a script, select some frames then save a project.");
     ASSERT_TRUE(answer(box, IDOK));
-    ASSERT_TRUE(waitFor(main, [&] { return SendMessageA(w[54], BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return SendMessageA(w[54], BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     EXPECT_EQ(SendMessageA(w[55], BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
     // A plain scene.
@@ -191,7 +193,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     setFrames("3000", "4499");
     // Stepping on once both frames are set moves the slider but keeps the frames that were set.
     pressKey(VK_RIGHT);
-    ASSERT_TRUE(waitFor(main, [&] { return SendMessageA(w[12], TBM_GETPOS, 0, 0) > 4499; }));
+    ASSERT_TRUE(waitNudging(main, [&] { return SendMessageA(w[12], TBM_GETPOS, 0, 0) > 4499; }));
     EXPECT_EQ(controlText(w[30]), "3000");
     EXPECT_EQ(controlText(w[31]), "4499");
     add();
@@ -276,7 +278,7 @@ TEST_F(VideoEditor, RowsFromFramesTransitionsEditsAndTheProjectScript) {
     ASSERT_TRUE(textIs(19, "Encode Project"));
     EXPECT_EQ(editorText(w[46]), script);
     EXPECT_EQ(SendMessageA(w[55], BM_GETCHECK, 0, 0), BST_CHECKED);
-    ASSERT_TRUE(waitFor(main, [&] { return !IsWindowEnabled(w[32]); }));
+    ASSERT_TRUE(waitNudging(main, [&] { return !IsWindowEnabled(w[32]); }));
     EXPECT_EQ(statusText(status, 3), " Project Script: " + folder.file("untitled.avs"));
     EXPECT_EQ(folder.read("rowdat.vlr"), rows);
     EXPECT_TRUE(noMessageBoxFor(program, 300));

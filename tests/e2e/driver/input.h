@@ -72,4 +72,22 @@ bool waitFor(DWORD timeout, Condition condition) {
     }
 }
 
+// Moves the mouse over the window's corner, which gives the program messages to run its loop
+// on (its painting waits for them).
+void nudgeMouse(HWND window);
+// Like waitFor, nudging the mouse over window between looks.
+template <typename Condition>
+bool waitNudging(HWND window, Condition condition, DWORD timeout = 10000) {
+    return waitFor(timeout, [&] {
+        if (condition()) return true;
+        nudgeMouse(window);
+        return false;
+    });
+}
+// Clicks into an edit box, waits for its focus, deletes its text by keys and types text.
+void replaceTyped(HWND edit, const std::string& text);
+// Saves the screen as saveScreen does once it has stopped changing, nudging the mouse over
+// window meanwhile so the program paints.
+bool saveSteadyScreen(const std::string& path, HWND window);
+
 }  // namespace driver

@@ -38,3 +38,11 @@ foreach(src ${bench_sources})
   target_include_directories(bench_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(bench_${name} PRIVATE zportable)
 endforeach()
+
+# The X11 drag source the end-to-end tests drop files with (Wine starts it as a Unix program).
+find_package(X11)
+if(X11_FOUND)
+  add_executable(xdnd_drop ${PROJECT_SOURCE_DIR}/tests/e2e/xdnd/xdnd_drop.cpp)
+  target_link_libraries(xdnd_drop PRIVATE X11::X11)
+  set_target_properties(xdnd_drop PROPERTIES SUFFIX ".exe")
+endif()

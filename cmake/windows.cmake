@@ -73,3 +73,9 @@ endforeach()
 if(EXISTS ${PROJECT_SOURCE_DIR}/standins/CMakeLists.txt)
   add_subdirectory(standins)
 endif()
+
+# The reader the end-to-end tests load into the program to read its popup menus from inside.
+add_library(menu_reader SHARED ${PROJECT_SOURCE_DIR}/tests/e2e/menu_reader/menu_reader.cpp)
+target_link_libraries(menu_reader PRIVATE user32 kernel32)
+set_target_properties(menu_reader PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${test_dir} PREFIX "")
+add_dependencies(e2e_tests menu_reader)

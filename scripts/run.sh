@@ -6,6 +6,8 @@
 #   program finds the real avisynth.dll at PATH through the Windows search path (as an
 #   installed AviSynth+ is found in the system folder), and .avs files go to its AVIFile handler.
 set -euo pipefail
+# A script named with a relative path is found from the folder the command was run in.
+here=$PWD
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 avisynth=
@@ -32,5 +34,5 @@ if [ -z "${DISPLAY:-}" ]; then
   trap stop_xvfb EXIT
   echo "run: no display; started Xvfb on $DISPLAY (screenshot: DISPLAY=$DISPLAY import -window root shot.png)"
 fi
-cd "$root/build/run"
-wine ./Zandolin.exe "$@"
+cd "$here"
+wine "$root/build/run/Zandolin.exe" "$@"

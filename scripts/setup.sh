@@ -13,7 +13,7 @@ SCITE_ORIG_SHA256=79275a4a7e01bf429ff05e0fd699b79dc016d705335b393905b4f2cc43799a
 packages=(
   g++ cmake ninja-build googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb xauth x11-utils imagemagick
+  wine wine64 xvfb xauth x11-utils imagemagick libx11-dev
   clang libclang-rt-14-dev
   dpkg-dev ccache
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad

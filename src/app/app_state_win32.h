@@ -70,7 +70,6 @@ struct AppState {
     RECT lastClientRect = {};
     // The project's three names and titles, as the project commands last set them.
     ProjectNames project = {};
-    int effectivePreviewMode = 1;  // previewMode, taken when a preview starts
     bool previewShown = false;     // the video window shows the preview script (view 2)
     // The records of the panels that keep state while open.
     SaveWavePanel saveWavePanel;

@@ -25,8 +25,6 @@ void requestEncoderSetup(AppState& app);
 void openHelpLink(AppState& app, unsigned id);
 
 // Scene rows on the right-clicked row button.
-void insertSceneRow(AppState& app, bool above);
-void deleteSceneRow(AppState& app);
 void jumpToRowFrame(AppState& app, bool start);
 
 // The VIDEO menu's player commands (22001 ... 22022).

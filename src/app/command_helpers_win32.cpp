@@ -25,6 +25,10 @@ void pausePlayer(AppState& app) {
 void takeClipFromPlayer(AppState& app) {
     app.lastFrame = app.player.lastFrame();
     app.sceneList.framesPerSecond = app.player.framesPerSecond();
+    // The script's own size when AviSynth read it, else what the player shows.
+    const bool script = app.avisynth.video.width > 0 && app.avisynth.video.height > 0;
+    app.views.clipWidth = script ? app.avisynth.video.width : app.player.videoWidth();
+    app.views.clipHeight = script ? app.avisynth.video.height : app.player.videoHeight();
 }
 
 void readFrameBack(AppState& app) {

@@ -25,7 +25,7 @@ int rightClickedSlot() {
 void startPlaybackAt125(AppState& app) {
     app.views.playing = true;
     SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-    app.player.togglePlay("");
+    if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
     SetTimer(windowAt(winMain), timerPlayer, 125, nullptr);
     updateStatusBar(app);
 }
@@ -48,6 +48,7 @@ void openMediaFile(AppState& app) {
 void toggleMultiFrame(AppState& app) {
     const bool on = toggleMenuCheck(app.menus, 22004);
     app.player.neighbours = on;
+    app.views.multiFrameEditor = on;  // the layout shows the Alpha and Beta windows
     if (!on) {
         app.player.closeAlpha();
         app.player.closeBeta();
@@ -63,6 +64,7 @@ void toggleMultiFrame(AppState& app) {
 void setAspect(AppState& app, double ratio, int choice) {
     app.views.aspectRatio = ratio;
     app.views.aspectChoice = choice;
+    app.views.sourceAspect = choice == aspectSquare;
     layOutAndRefresh(app);
 }
 
@@ -87,9 +89,9 @@ void videoCommand(AppState& app, unsigned id) {
     case 22006: setAspect(app, 1.3333334f, aspectFourThree); break;
     case 22007: setAspect(app, 1.7777778f, aspectSixteenNine); break;
     case 22021: {
-        const AvsVideoProperties& v = app.avisynth.video;
+        const Views& v = app.views;
         // A clip without a height has no shape of its own: keep a square.
-        setAspect(app, v.height > 0 ? static_cast<double>(v.width) / v.height : 1.0, aspectSquare);
+        setAspect(app, v.clipHeight > 0 ? static_cast<double>(v.clipWidth) / v.clipHeight : 1.0, aspectSquare);
         break;
     }
     case 22008: app.repeatPlay = toggleMenuCheck(app.menus, 22008); break;
@@ -105,10 +107,6 @@ void videoCommand(AppState& app, unsigned id) {
     default: break;  // ids without a command of their own (22003 stays greyed)
     }
 }
-
-void insertSceneRow(AppState& app, bool above) { insertRowInSlot(app, rightClickedSlot(), !above); }
-
-void deleteSceneRow(AppState& app) { deleteRowInSlot(app, rightClickedSlot()); }
 
 void jumpToRowFrame(AppState& app, bool start) {
     const int slot = rightClickedSlot();

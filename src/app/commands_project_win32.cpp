@@ -4,6 +4,7 @@
 
 #include "app/command_groups_win32.h"
 #include "app/command_helpers_win32.h"
+#include "app/control_events_win32.h"
 #include "app/file_dialogs_win32.h"
 #include "app/menu_set_win32.h"
 #include "app/project_probe.h"
@@ -26,6 +27,12 @@ void projectFileKnown(AppState& app) {
     enableMenuItem(app.menus, 10016, true);
 }
 
+// The project script named by the project, where the layout and the tools read it.
+void takeProjectScript(AppState& app) {
+    copyText(app.views.projectScriptPath, app.project.projectScriptPath);
+    app.views.hasProjectScript = app.views.projectScriptPath[0] != '\0';
+}
+
 void setRadio(int index, bool checked) {
     SendMessageA(windowAt(index), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -41,8 +48,11 @@ void saveProject(AppState& app, bool showNothingToSave) {
     ProjectNames& names = app.project;
     copyText(names.projectFilePath, app.views.projectFilePath);
     copyText(names.sourceScriptPath, app.views.sourceScriptPath);
-    if (!saveProject(app.views.programFolder, names, main)) return;
+    const bool saved = saveProject(app.views.programFolder, names, main);
+    takeProjectScript(app);
+    if (!saved) return;
     loadProject(app.views.programFolder, names, main);
+    takeProjectScript(app);
     writeProjectScript(app.sceneList, names.sourceScriptPath, names.projectScriptPath);
     layOutAndRefresh(app);
 }
@@ -80,6 +90,8 @@ void openProject(AppState& app) {
         copyText(names.projectFilePath, name);
         loadProject(app.views.programFolder, names, main);
         copyText(app.views.projectFilePath, names.projectFilePath);
+        takeProjectScript(app);
+        app.rowCount = app.sceneList.rowCount = countRows(app.views.programFolder);
         const char* source = names.sourceScriptPath;
         if (source[0] && checkScriptForPlayer(app, source)) {
             app.player.openMedia(source, app.views.currentView);
@@ -111,11 +123,6 @@ void newProject(AppState& app) {
         return;
     app.player.closePlayer();
     app.lastFrame = 0;
-    app.sceneList.rowCount = 0;
-    app.sceneList.firstShownRow = 1;
-    app.sceneList.totalFrames = 0;
-    app.rowCount = 0;
-    app.firstVisibleRow = 1;
     scriptEditor.setText("");
     app.views.hasProjectFile = false;
     enableMenuItem(app.menus, 10016, false);
@@ -124,12 +131,15 @@ void newProject(AppState& app) {
     copyText(app.views.sourceTitle, "untitled");
     app.views.projectFilePath[0] = '\0';
     app.project = ProjectNames{};
+    takeProjectScript(app);
     if (app.document.previewScriptPath()[0]) remove(app.document.previewScriptPath());
     if (app.views.programFolder[0]) emptyRowFile(app.views.programFolder, windowAt(winMain));
     app.views.viewingProject = false;
     app.encodeProject = false;
     setRadio(winSourceRadio, true);
     setRadio(winProjectRadio, false);
-    refreshSceneListDisplay(app);
+    app.sceneList.rowCount = app.rowCount = 0;
+    app.sceneList.firstShownRow = app.firstVisibleRow = 1;
+    resetSceneList(app);
     applyView(app);
 }

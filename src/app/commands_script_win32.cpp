@@ -6,6 +6,7 @@
 #include "app/command_helpers_win32.h"
 #include "app/commands_win32.h"
 #include "app/file_dialogs_win32.h"
+#include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
 #include "app/scene_list_refresh_win32.h"
 #include "app/script_file_limit.h"
@@ -101,7 +102,7 @@ void openScriptFile(AppState& app, const char* path) {
 void openScript(AppState& app) {
     pausePlayer(app);
     HWND focus = GetFocus();
-    app.avisynth.viewerWidth = app.avisynth.viewerHeight = 1;
+    app.views.clipWidth = app.views.clipHeight = 1;
     if (offerSaveBeforeOpen(app) &&
         scriptDialog(app.fileDialogs, windowAt(winMain), app.views.sourceScriptPath, scriptDialogOpen) == 0)
         openScriptFile(app, app.fileDialogs.lastPath);
@@ -174,10 +175,23 @@ void pasteFileName(AppState& app) {
     SetFocus(windowAt(winEditor));
 }
 
-void insertFileNameInPanel(AppState& app) {
-    HWND box = rightClickedWindow;
+void insertFileNameInto(AppState& app, HWND editBox) {
+    if (!editBox) return;
     const char* name = generalDialog(app.fileDialogs, windowAt(winMain), "Look up file name", "", "Insert", 0);
-    if (name[0] && box) SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(name));
+    if (name[0]) SendMessageA(editBox, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(name));
+}
+
+void insertFileNameInPanel(AppState& app) { insertFileNameInto(app, rightClickedWindow); }
+
+void offerFileNameMenu(AppState& app, HWND editBox, int x, int y) {
+    const WindowHandle boxes[1] = {editBox};
+    app.menus.editBoxes = boxes;
+    app.menus.editBoxCount = 1;
+    const unsigned chosen = popupMenu(app.menus, editBox, x, y);
+    app.menus.editBoxes = nullptr;
+    app.menus.editBoxCount = 0;
+    app.menus.pendingCommand = 0;
+    if (chosen == 24001) insertFileNameInto(app, editBox);
 }
 
 // The synthetic right-click on "Encode Source" opens the encoder setup panel.

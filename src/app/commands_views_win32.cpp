@@ -19,17 +19,12 @@ bool hasAvsExtension(const char* path) {
     return n >= 4 && path[n - 4] == '.' && _stricmp(path + n - 3, "avs") == 0;
 }
 
-bool multiFrameShown(const MenuSet& menus) {
-    HMENU video = static_cast<HMENU>(menus.popups[2]);
-    return video && (GetMenuState(video, 22004, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
 bool aviSynthUsable(const AppState& app) { return app.avisynth.factory != nullptr; }
 
 void startPlayback(AppState& app) {
     app.views.playing = true;
     SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-    app.player.togglePlay("");
+    if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
     SetTimer(windowAt(winMain), timerPlayer, static_cast<UINT>(app.player.timerTick()), nullptr);
 }
 
@@ -51,7 +46,7 @@ void leavePreview(AppState& app) {
     }
     previewPosition = app.player.seekToFrame(-10);
     app.player.closePlayer();
-    app.avisynth.viewerWidth = app.avisynth.viewerHeight = 1;
+    app.views.clipWidth = app.views.clipHeight = 1;
     clearPreviewFlags(app);
     app.views.currentView = viewScriptEditor;
     applyMenuMarks(app, 20007);
@@ -66,7 +61,7 @@ bool writePreview(AppState& app) {
     HWND main = windowAt(winMain);
     PreviewResult result = app.document.writePreviewScript(main, app.views.sourceFolder, app.views.sourceTitle);
     if (result == previewReady) {
-        app.effectivePreviewMode = app.views.previewMode;
+        app.views.effectivePreviewMode = app.views.previewMode;
         return true;
     }
     if (result != previewSaveFirst) return false;
@@ -74,7 +69,7 @@ bool writePreview(AppState& app) {
     if (app.scriptModified) return false;  // the save dialog was cancelled
     if (app.document.writePreviewScript(main, app.views.sourceFolder, app.views.sourceTitle) != previewReady)
         return false;
-    app.effectivePreviewMode = app.views.previewMode;
+    app.views.effectivePreviewMode = app.views.previewMode;
     return true;
 }
 
@@ -117,7 +112,7 @@ void showPreview(AppState& app, bool play) {
 // Loads a script into the player for the Video Editor.
 void loadVideoEditorPlayer(AppState& app) {
     const bool project = app.views.hasProjectFile && app.views.viewingProject;
-    const char* path = project ? app.project.projectScriptPath : app.views.sourceScriptPath;
+    const char* path = project ? app.views.projectScriptPath : app.views.sourceScriptPath;
     if (aviSynthUsable(app) && path[0] && checkScriptForPlayer(app, path)) {
         app.player.openMedia(path, viewVideoEditor);
         takeClipFromPlayer(app);
@@ -169,7 +164,7 @@ void switchToVideoEditor(AppState& app) {
         if (clipLoaded(app) && strcmp(app.player.mediaPath(), v.sourceScriptPath) == 0) {
             v.currentView = viewVideoEditor;
             applyMenuMarks(app, 10009);
-            if (multiFrameShown(app.menus)) {
+            if (app.views.multiFrameEditor) {
                 app.player.openAlpha("", app.currentFrame);
                 app.player.openBeta("", app.currentFrame);
             }
@@ -195,7 +190,7 @@ void switchToVideoEditor(AppState& app) {
         app.currentFrame = app.player.updatePosition();
         if (v.hasProjectFile) {
             if (v.viewingProject) {
-                checkScriptForPlayer(app, app.project.projectScriptPath);
+                checkScriptForPlayer(app, app.views.projectScriptPath);
                 checkScriptForPlayer(app, v.sourceScriptPath);
             }
         } else if (v.sourceScriptPath[0] && !checkScriptForPlayer(app, v.sourceScriptPath)) {

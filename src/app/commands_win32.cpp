@@ -5,6 +5,7 @@
 
 #include "app/command_groups_win32.h"
 #include "app/command_helpers_win32.h"
+#include "app/control_events_win32.h"
 #include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
@@ -54,8 +55,8 @@ bool isMenuMessage(const MSG& m) {
 void rowCommand(AppState& app, unsigned id) {
     switch (id) {
     case 30001:
-    case 30002: insertSceneRow(app, id == 30001); break;
-    case 30003: deleteSceneRow(app); break;
+    case 30002: insertSceneRow(app, rightClickedWindow, id == 30002); break;
+    case 30003: deleteSceneRow(app, rightClickedWindow); break;
     default: jumpToRowFrame(app, id == 30004); break;
     }
 }
@@ -90,7 +91,10 @@ void handleRightClickAndCommand(AppState& app) {
     if (!app.keyAskedForCommand && isMenuMessage(m)) {
         rightClickedWindow = m.hwnd;
         rightClickAction(app, indexOf(m.hwnd));
-        if (!app.panelOpen) popupMenu(app.menus, m.hwnd, m.pt.x, m.pt.y);
+        if (!app.panelOpen) {
+            updateRowItems(app.menus, app.rowCount);
+            popupMenu(app.menus, m.hwnd, m.pt.x, m.pt.y);
+        }
     }
     const unsigned command = app.menus.pendingCommand;
     app.menus.pendingCommand = 0;
@@ -135,7 +139,7 @@ void dispatchCommand(AppState& app, unsigned id) {
     case 11007: case 20025: case 22019: {
         const bool withEditor = id == 11007 || id == 20025 || id == 22019;
         app.views.previewMode = withEditor ? 2 : 1;
-        app.effectivePreviewMode = app.views.previewMode;
+        app.views.effectivePreviewMode = app.views.previewMode;
         layOutAndRefresh(app);
         break;
     }

@@ -33,3 +33,9 @@ void saveScriptAs(AppState& app);
 void saveScript(AppState& app);
 // Key F1.
 void documentationLookup(AppState& app);
+
+// The filter parameter panel's edit boxes: "Insert File Name" (24001) and Ctrl+Shift+O put a
+// looked-up file name in place of the box's selection.
+void insertFileNameInto(AppState& app, HWND editBox);
+// A right-click on one of the panel's edit boxes: the "FFP" menu at the screen point.
+void offerFileNameMenu(AppState& app, HWND editBox, int x, int y);

@@ -8,7 +8,6 @@
 #include "app/command_helpers_win32.h"
 #include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
-#include "app/scene_list_refresh_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout.h"
@@ -72,17 +71,17 @@ void togglePlayback(AppState& app) {
     if (app.views.playing) {
         releasePlayButton(app);
         KillTimer(windowAt(winMain), timerPlayer);
-        app.player.togglePlay("main");
+        if (app.player.isPlaying()) app.player.togglePlay("main");
         app.currentFrame = app.player.updatePosition();
         seekTo(app, app.currentFrame);
     } else {
         SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
         app.views.playing = true;
-        app.player.togglePlay("main");
+        if (!app.player.isPlaying()) app.player.togglePlay("main");  // a script may already play
         startTimer(app.player.timerTick());
     }
     updateStatusBar(app);
-    refreshSceneListDisplay(app);
+    refreshSceneList(app);
     SetFocus(windowAt(winVideo));
 }
 
@@ -353,7 +352,7 @@ void stepFrames(AppState& app, int by) {
         releasePlayButton(app);
     }
     seekTo(app, static_cast<long long>(app.currentFrame) + by);
-    refreshSceneListDisplay(app);
+    refreshSceneList(app);
 }
 
 void updatePreview(AppState& app) {
@@ -435,12 +434,12 @@ void radioClicked(AppState& app, bool project) {
         } else if (answer == answerNo) {
             if (project) {
                 app.views.viewingProject = true;
-                formatText(app.project.projectScriptPath, sizeof app.project.projectScriptPath, "%suntitled.avs",
+                formatText(app.views.projectScriptPath, sizeof app.views.projectScriptPath, "%suntitled.avs",
                            app.views.programFolder);
-                copyText(app.project.projectScriptTitle, "untitled.avs");
+                app.views.hasProjectScript = true;
                 SendMessageA(windowAt(winTab), TCM_SETCURSEL, 1, 0);
-                writeProjectScript(app.sceneList, app.views.sourceScriptPath, app.project.projectScriptPath);
-                app.document.load(app.project.projectScriptPath);
+                writeProjectScript(app.sceneList, app.views.sourceScriptPath, app.views.projectScriptPath);
+                app.document.load(app.views.projectScriptPath);
                 SendMessageA(windowAt(winProjectRadio), BM_SETCHECK, BST_CHECKED, 0);
                 SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_UNCHECKED, 0);
             } else {
@@ -482,8 +481,8 @@ void synchroniseRadios(AppState& app) {
     if (v.viewingProject) {
         app.encodeProject = true;
         SendMessageA(windowAt(winTab), TCM_SETCURSEL, 1, 0);
-        writeProjectScript(app.sceneList, v.sourceScriptPath, app.project.projectScriptPath);
-        if (app.document.load(app.project.projectScriptPath) != 0) {
+        writeProjectScript(app.sceneList, v.sourceScriptPath, app.views.projectScriptPath);
+        if (app.document.load(app.views.projectScriptPath) != 0) {
             showMessageBox(main, "Sorry, but can't open the project script file.", "Viewing Project File", mbOk);
             SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
             SendMessageA(windowAt(winProjectRadio), BM_SETCHECK, BST_UNCHECKED, 0);
@@ -491,7 +490,7 @@ void synchroniseRadios(AppState& app) {
             app.encodeProject = false;
         } else {
             SetWindowTextA(windowAt(winEncode), "Encode Project");
-            loadInPlayer(app, app.project.projectScriptPath);
+            loadInPlayer(app, app.views.projectScriptPath);
             if (v.currentView == viewVideoEditor) enableRowControls(false);
         }
     } else {
@@ -552,7 +551,7 @@ void videoEditorButton(AppState& app, HWND button) {
         } else {
             return;
         }
-        refreshSceneListDisplay(app);
+        refreshSceneList(app);
     }
 }
 
@@ -571,7 +570,7 @@ void trackbarMoved(AppState& app) {
         }
     }
     updateStatusBar(app);
-    refreshSceneListDisplay(app);
+    refreshSceneList(app);
     if (clipLoaded(app)) app.currentFrame = app.player.updatePosition();
     SetFocus(windowAt(winMain));
 }
@@ -586,7 +585,7 @@ void endOfClip(AppState& app) {
         app.views.playing = true;
         startTimer(125);
     }
-    refreshSceneListDisplay(app);
+    refreshSceneList(app);
     updateStatusBar(app);
     if (clipLoaded(app)) app.currentFrame = app.player.updatePosition();
 }
@@ -642,7 +641,7 @@ void editorChanged(AppState& app) {
 
 }  // namespace
 
-void refreshSceneListDisplay(AppState& app) {
+void refreshSceneList(AppState& app) {
     moveSlider(app);
     app.sceneList.currentFrame = app.currentFrame;
     if (app.views.currentView == viewVideoEditor) paintRows(app);
@@ -665,7 +664,7 @@ void rowModeUpdate(AppState& app) {
     RECT r;
     GetClientRect(windowAt(winMain), &r);
     Layout layout;
-    videoEditorLayout(r.right, r.bottom, app.views.rowEditMode, app.player.neighbours, layout);
+    videoEditorLayout(r.right, r.bottom, app.views.rowEditMode, app.views.multiFrameEditor, layout);
     for (int index : {winAdd, winPreview, winCancel})
         if (const Placement* p = layout.find(index))
             MoveWindow(windowAt(index), p->x, p->y, p->width, p->height, TRUE);
@@ -674,8 +673,9 @@ void rowModeUpdate(AppState& app) {
     RedrawWindow(windowAt(winMain), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void insertRowInSlot(AppState& app, int slot, bool below) {
-    if (slot < 0 || slot >= shownRowSlots) return;
+void insertSceneRow(AppState& app, HWND rowButton, bool below) {
+    const int slot = rowSlot(rowButton);
+    if (slot < 0) return;
     if (beginInsert(app.sceneList, slot, below)) {
         showEntryMode(app);
         enable(winCancel, true);
@@ -684,8 +684,9 @@ void insertRowInSlot(AppState& app, int slot, bool below) {
     rowModeUpdate(app);
 }
 
-void deleteRowInSlot(AppState& app, int slot) {
-    if (slot < 0 || slot >= shownRowSlots) return;
+void deleteSceneRow(AppState& app, HWND rowButton) {
+    const int slot = rowSlot(rowButton);
+    if (slot < 0) return;
     deleteShownRow(app.sceneList, slot);
     fromList(app);
     paintRows(app);
@@ -712,17 +713,36 @@ void prepareSceneList(AppState& app) {
     setText(winTransitionFrames, "");
 }
 
+namespace {
+
+// Timer 12522: the player reports the frame shown, and the end of the clip.
+void runPlayerTimer(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (!e.timer12522) return;
+    e.timer12522 = 0;
+    if (playerTimer(app)) endOfClip(app);
+}
+
+void runPropertyPageTimer(AppState& app) {
+    ShellEvents& e = shellEvents;
+    if (!e.timer2225) return;
+    e.timer2225 = 0;
+    app.player.onPropertyFrameTimer();
+}
+
+}  // namespace
+
+// An open panel leaves phase 2 only these: playback goes on behind it.
+void runTimersAndPlayer(AppState& app) {
+    runPlayerTimer(app);
+    runPropertyPageTimer(app);
+}
+
 void handleControlEvents(AppState& app) {
     ShellEvents& e = shellEvents;
     const MSG& m = app.currentMessage;
     const int view = app.views.currentView;
-    // Timers of the player and the end of the clip.
-    bool clipEnded = false;
-    if (e.timer12522) {
-        e.timer12522 = 0;
-        clipEnded = playerTimer(app);
-    }
-    if (clipEnded) endOfClip(app);
+    runPlayerTimer(app);
     // The trackbar.
     if (e.horizontalScroll) {
         e.horizontalScroll = 0;
@@ -731,10 +751,7 @@ void handleControlEvents(AppState& app) {
     // The row list's scroll bar.
     if (view == viewVideoEditor) rowListScrolled(app);
     e.pageUp = e.pageDown = e.thumbPosition = e.thumbTrack = e.lineUp = e.lineDown = 0;
-    if (e.timer2225) {
-        e.timer2225 = 0;
-        app.player.onPropertyFrameTimer();
-    }
+    runPropertyPageTimer(app);
     if (e.buttonClicked && sentBy(winEncode)) {
         e.buttonClicked = 0;
         runEncodeClick(app);

@@ -3,10 +3,12 @@
 // the Video Editor's scene list operations that commands also reach.
 #include "app/app_state_win32.h"
 
-// The row operations of the row button menu, for the row button in slot 0..3.
-void insertRowInSlot(AppState& app, int slot, bool below);  // Insert Row Above / Below
-void deleteRowInSlot(AppState& app, int slot);              // Delete
+// The row operations of the row button menu, for the right-clicked row button (32 to 35).
+void insertSceneRow(AppState& app, HWND rowButton, bool below);  // Insert Row Above / Below
+void deleteSceneRow(AppState& app, HWND rowButton);              // Delete
 
+// Moves the slider to the current frame (with a clip) and repaints the scene list.
+void refreshSceneList(AppState& app);
 // New project: frame 0, entry controls reset, rows repainted.
 void resetSceneList(AppState& app);
 // The Video Editor places Add, Preview and Cancel for the entry mode.

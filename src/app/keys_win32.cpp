@@ -102,7 +102,14 @@ void openParametersForPicked(AppState& app) {
 void handleAccelerators(AppState& app) {
     ShellEvents& e = shellEvents;
     if (e.accelerator1550) toggleFilterListMode(app);
-    if (e.accelerator1580 && !app.panelOpen) requestCommandFromKey(app, 20020);
+    if (e.accelerator1580) {
+        // Inside the filter parameter panel the name goes into the box being edited.
+        HWND focus = GetFocus();
+        char kind[16] = {};
+        if (focus) GetClassNameA(focus, kind, sizeof kind);
+        if (!app.panelOpen) requestCommandFromKey(app, 20020);
+        else if (app.panelKind == panelFilterParameters && _stricmp(kind, "Edit") == 0) insertFileNameInto(app, focus);
+    }
     if (e.accelerator1582) {
         insertPickedFunction(app);
         KillTimer(windowAt(winMain), timerFunctionTip);

@@ -3,6 +3,7 @@
 
 #include "app/app_state_win32.h"
 #include "base/bounded_text.h"
+#include "base/project_addresses.h"
 #include "app/message_loop_win32.h"
 #include "app/session_recovery_win32.h"
 #include "app/shell_events.h"
@@ -17,7 +18,7 @@ namespace {
 
 const char* const missingEditorText =
     "Sorry but Zandolin cannot run without the the file \"SciLexer.dll\".\n\n Please find a complete package "
-    "for download @ https://zandolin.org/download";
+    "for download @ ";
 
 // The folder of the running executable. The command line gives the same folder when it
 // starts with the quoted full path, as it does when the program is started normally; this
@@ -53,12 +54,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     app.instance = instance;
     app.arguments = arguments ? arguments : "";
 
+    // avisynth.dll loads while the windows are built.
+    startLoadingAvisynth();
     // 1. Windows.
     windowTable.handle[winEditor] = nullptr;
     app.windowBuilder.build(instance, mainWindowProcedure);
     // 2. Without the editing component there is nothing to run.
     if (!app.windowBuilder.editorLibraryLoaded) {
-        MessageBoxA(nullptr, missingEditorText, "Zandolin Error", MB_OK);
+        char text[256];
+        formatText(text, sizeof text, "%s%s", missingEditorText, projectDownloadPage);
+        MessageBoxA(nullptr, text, "Zandolin Error", MB_OK);
         app.windowBuilder.dispose();
         return 0;
     }
@@ -113,8 +118,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     // Without a script on the command line the program shows the view it was closed in.
     const bool scriptFromCommandLine = openCommandLineScript(app);
     if (!scriptFromCommandLine) app.views.currentView = startView;
-    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     applyView(app);
+    if (restoringScenes && !scriptFromCommandLine) reopenRecoveredSource(app);
     // 15. Into the loop.
     SetFocus(main);
     app.pendingSaveAs = false;

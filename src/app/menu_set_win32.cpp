@@ -97,6 +97,7 @@ void updateMenuState(MenuSet& menus) {
 unsigned popupMenu(MenuSet& menus, HWND clicked, int x, int y) {
     updateMenuState(menus);
     if (isRegisteredEditBox(menus, clicked)) return track(menus, menuFileName, clicked, x, y);
+    if (clicked && clicked == windowTable.handle[winStatusBar]) return 0;  // the status bar has no menu
     const int slot = popupMenuFor(indexOf(clicked), menus.previewShown, menus.rowMenuOff);
     if (slot != menuNone) menus.pendingCommand = track(menus, slot, clicked, x, y);
     updateMenuState(menus);

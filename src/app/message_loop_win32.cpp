@@ -2,7 +2,6 @@
 #include "app/session_recovery_win32.h"
 
 #include <cstdio>
-#include <cstring>
 #include <objbase.h>
 #include <ole2.h>
 
@@ -44,16 +43,17 @@ bool dragWindow(AppState& app) {
     return true;
 }
 
-// Esc clicks the open panel's cancel button, Enter its OK button.
+// Esc clicks the open panel's cancel button, Enter (either one) its OK button. The key is
+// told by its scan code: key names differ between systems ("Escape" under Wine, translated
+// names on other languages), so matching the name would leave these keys dead there.
 void panelKeyFilter(AppState& app) {
     const MSG& m = app.currentMessage;
     if (m.message != WM_CHAR) return;
-    char name[32] = {};
-    GetKeyNameTextA(static_cast<LONG>(m.lParam), name, sizeof name);
+    const UINT scanCode = (static_cast<UINT>(m.lParam) >> 16) & 0xFF;
+    const UINT key = MapVirtualKeyA(scanCode, MAPVK_VSC_TO_VK);
     HWND button = nullptr;
-    if (strcmp(name, "Esc") == 0) button = app.panelHost.cancelButton;
-    else if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0)
-        button = app.panelHost.okButton;
+    if (key == VK_ESCAPE) button = app.panelHost.cancelButton;
+    else if (key == VK_RETURN) button = app.panelHost.okButton;
     if (button) SendMessageA(button, BM_CLICK, 0, 0);
 }
 

@@ -2,13 +2,9 @@
 
 #include <cstring>
 
+#include "app/commands_win32.h"
 #include "app/session_recovery.h"
-#include "app/shell_events.h"
-#include "app/subsystem_hooks_win32.h"
-#include "app/views_layout_win32.h"
 #include "base/bounded_text.h"
-#include "editor/script_editor.h"
-#include "editor/source_path.h"
 #include "scenes/row_file.h"
 
 namespace {
@@ -35,22 +31,11 @@ bool beginSession(AppState& app) {
 
 void reopenRecoveredSource(AppState& app) {
     if (!recoveredSource[0]) return;
-    if (app.document.load(recoveredSource) != 0) {
-        MessageBoxA(windowAt(winMain), "Unknow error while opening file", "Open file", MB_OK);
-        return;
-    }
-    scriptEditor.setSavePoint();
-    SourcePath source;
-    setSourcePath(source, recoveredSource);
-    copyText(app.views.sourceScriptPath, source.path);
-    copyText(app.views.sourceTitle, source.title);
-    copyText(app.views.sourceFolder, source.folder);
-    shellEvents.editChanged = 0;
-    app.views.titleMark = ' ';
-    app.views.currentView = viewVideoEditor;
-    app.menus.pendingCommand = 10009;
-    applyMenuState(app);
-    app.menus.pendingCommand = 0;
+    // As Open Script File and Switch to Video Editor would: the editor, the player and the
+    // scene list all take the script.
+    app.views.currentView = viewScriptEditor;
+    if (!loadScriptIntoEditor(app, recoveredSource)) return;
+    switchToVideoEditor(app);
 }
 
 void noteSessionSource(AppState& app) {

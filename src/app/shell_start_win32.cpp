@@ -1,5 +1,9 @@
 // The shell's share of start-up and shutdown: menus and their first marks, the editor font,
 // the script named on the command line, the save offer at close, and dropped files.
+#include "app/shell_start_win32.h"
+
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -12,16 +16,41 @@
 #include "app/scene_list_refresh_win32.h"
 #include "app/script_file_limit.h"
 #include "app/shell_events.h"
-#include "app/shell_start_win32.h"
 #include "app/subsystem_hooks_win32.h"
 #include "app/views_layout_win32.h"
 #include "base/bounded_text.h"
+#include "editor/script_editor.h"
 
 namespace {
 
 void applyCommandMarks(AppState& app, unsigned command) {
     app.menus.pendingCommand = command;
     updateMenuState(app.menus);
+}
+
+// While the editor has the keyboard, its toolbar buttons and the SCRIPT menu follow what the
+// editor can do right now.
+void followEditorState(AppState& app) {
+    if (GetFocus() != windowAt(winEditor)) return;
+    HWND toolbar = windowAt(winToolbar);
+    const bool selection = scriptEditor.call(sciGetAnchor) != scriptEditor.call(sciGetCurrentPos);
+    const struct {
+        unsigned id;
+        bool enabled;
+        bool menuToo;
+    } states[] = {
+        {20029, app.scriptModified, false},
+        {20016, IsClipboardFormatAvailable(CF_OEMTEXT) != 0, true},
+        {20019, scriptEditor.call(sciCanUndo) != 0, true},
+        {20030, scriptEditor.call(sciCanRedo) != 0, true},
+        {20012, selection, true},
+        {20013, selection, true},
+        {20031, selection, true},
+    };
+    for (const auto& s : states) {
+        if (toolbar) SendMessageA(toolbar, TB_ENABLEBUTTON, s.id, MAKELPARAM(s.enabled ? TRUE : FALSE, 0));
+        if (s.menuToo) enableMenuItem(app.menus, s.id, s.enabled);
+    }
 }
 
 }  // namespace
@@ -139,19 +168,14 @@ void handleDroppedFile(AppState& app) {
     if (view == viewMediaViewer && clipLoaded(app)) {
         app.views.playing = true;
         SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_CHECKED, 0);
-        app.player.togglePlay("");
+        if (!app.player.isPlaying()) app.player.togglePlay("");  // a script may already play
         SetTimer(main, timerPlayer, 125, nullptr);
         updateStatusBar(app);
     }
 }
 
 void runShellEventHooks(AppState& app) {
-    ShellEvents& e = shellEvents;
     handleDroppedFile(app);
     handleFilterListEvents(app);
-    // An editor toolbar button runs its command on this pass.
-    if (e.toolbarCommand) {
-        e.toolbarCommand = 0;
-        requestCommand(app, e.toolbarCommandId);
-    }
+    followEditorState(app);
 }

@@ -28,17 +28,6 @@ void loadStartupTexts(AppState& app) {
     ::loadStartupTexts(app.document, app.views.beginnerTips, app.views.alphaFlag);
 }
 
-void runTimersAndPlayer(AppState& app) {
-    ShellEvents& e = shellEvents;
-    if (e.timer2225) {
-        e.timer2225 = 0;
-        app.player.onPropertyFrameTimer();
-    }
-    // Nothing else acts on these yet; clear them so a long panel session does not leave
-    // stale ticks for the main handlers.
-    e.timer86522 = e.timer12522 = e.timer222 = e.timer25552 = 0;
-}
-
 void showFilterTip(AppState&) { onTipTimer(); }
 
 void closePlayer(AppState& app) { app.player.closePlayer(); }

@@ -1,4 +1,5 @@
 #include "base/bounded_text.h"
+#include "base/project_addresses.h"
 #include "app/views.h"
 #include "storage/encoder_list.h"
 
@@ -10,7 +11,7 @@ const char* const welcomeText =
     "your registry.\n\nIf you are not running Zandolin for the first time the files have been moved from "
     "Zandolins directory, have been deleted or are badly damaged.\n\nZandolin will now create these small "
     "files in Zandolin's directory.\n\n"
-    "Thanks for tying Zandolin.  send mail to: zandolin@zandolin.org";
+    "Thanks for tying Zandolin.  send mail to: ";
 
 void applyTipsCode(Views& v, int code) {
     switch (code) {
@@ -78,7 +79,9 @@ int loadUserSettings(Views& v, WindowHandle owner, const char* commandLine, cons
     if (programFolder) copyText(s.programFolder, programFolder);
     int result = readPresets(s);
     if (result == presetsFirstRun) {
-        int answer = showMessageBox(owner, welcomeText, "Zandolin loading user settings",
+        char welcome[1024];
+        formatText(welcome, sizeof welcome, "%s%s", welcomeText, contactEmailAddress);
+        int answer = showMessageBox(owner, welcome, "Zandolin loading user settings",
                                     mbYesNo | mbIconInformation | mbTaskModal);
         if (answer == answerYes) {
             createDefaultEncoderFile(s.programFolder, owner);

@@ -50,10 +50,16 @@ struct Views {
     WindowRect currentRect;  // the main window's screen rectangle, filled before saving
 
     // Layout state.
+    char projectScriptPath[260] = {};
+    bool hasProjectScript = false;
     bool tabsExist = false;
     int tipsView = 0;            // the view whose tooltip texts are in place; 0 none
     bool allHidden = false;      // every control but the main window is hidden
     bool layoutRefresh = true;   // reload icons and the encoder tip before the next layout
+    int effectivePreviewMode = 0;  // previewMode as taken when a preview starts
+    bool sourceAspect = false;      // the aspect follows the clip ("SourceAR")
+    int clipWidth = 1, clipHeight = 1;  // from the script's properties
+    bool multiFrameEditor = false;
     int rowEditMode = 0;  // the Video Editor's entry mode as the layout last took it
     void* toolIcons[toolButtonCount] = {};
     void* navigationIcons[6] = {};  // resource icons 101, 109, 104, 103, 105, 110

@@ -12,14 +12,6 @@
 
 namespace {
 
-// Clip data exists only while the preview shows a script.
-bool sidePanelShown(const AppState& app) { return app.views.sidePanel && app.previewShown; }
-
-bool hasProjectScript(const AppState& app) { return app.project.projectScriptPath[0] != '\0'; }
-
-int clipWidth(const AppState& app) { return app.avisynth.video.width; }
-int clipHeight(const AppState& app) { return app.avisynth.video.height; }
-
 void moveTo(const Placement& p) {
     if (HWND w = windowAt(p.index)) MoveWindow(w, p.x, p.y, p.width, p.height, TRUE);
 }
@@ -126,7 +118,7 @@ void layoutTabs(AppState& app) {
     HWND tab = windowAt(winTab);
     Views& v = app.views;
     if (!tab) return;
-    if (hasProjectScript(app) && !v.tabsExist) {
+    if (v.hasProjectScript && !v.tabsExist) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>("Source Script");
@@ -134,7 +126,7 @@ void layoutTabs(AppState& app) {
         item.pszText = const_cast<char*>("Project Script");
         SendMessageA(tab, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
         v.tabsExist = true;
-    } else if (!hasProjectScript(app) && v.tabsExist) {
+    } else if (!v.hasProjectScript && v.tabsExist) {
         SendMessageA(tab, TCM_DELETEALLITEMS, 0, 0);
         v.tabsExist = false;
     }
@@ -145,10 +137,13 @@ void layoutTabs(AppState& app) {
     moveTo(editorInTab(r.right, r.bottom, display.top));
 }
 
+// Clip data exists only while the preview shows the editor's script.
+bool sidePanelShown(const AppState& app) { return app.views.sidePanel && app.previewShown; }
+
 void layoutPreview(AppState& app, int& W, int& H) {
     Views& v = app.views;
     PreviewSwitches s;
-    s.previewMode = app.effectivePreviewMode;
+    s.previewMode = v.effectivePreviewMode;
     s.sidePanel = sidePanelShown(app);
     s.thumbLength = static_cast<int>(SendMessageA(windowAt(winTrackbar), TBM_GETTHUMBLENGTH, 0, 0));
     Layout layout;
@@ -162,17 +157,16 @@ void layoutPreview(AppState& app, int& W, int& H) {
                         "Zandolin view control", MB_OK);
         } else {
             HWND main = windowAt(winMain);
-            const int w = clipWidth(app), h = clipHeight(app);
-            if (W < lockedWidth(w) || H < lockedHeight(h)) {
-                MoveWindow(main, GetSystemMetrics(SM_CXFULLSCREEN) / 2 - lockedWidth(w) / 2, 5, lockedWidth(w),
-                           lockedHeight(h), TRUE);
+            if (W < lockedWidth(v.clipWidth) || H < lockedHeight(v.clipHeight)) {
+                MoveWindow(main, GetSystemMetrics(SM_CXFULLSCREEN) / 2 - lockedWidth(v.clipWidth) / 2, 5,
+                           lockedWidth(v.clipWidth), lockedHeight(v.clipHeight), TRUE);
                 RECT r;
                 GetClientRect(main, &r);
                 W = r.right;
                 H = r.bottom;
             }
             Layout locked;
-            lockedLayout(W, H, w, h, s.sidePanel, locked);
+            lockedLayout(W, H, v.clipWidth, v.clipHeight, s.sidePanel, locked);
             apply(locked);
         }
     }
@@ -194,12 +188,12 @@ void layoutVideoEditor(AppState& app, int& W, int& H) {
         H = cr.bottom;
     }
     Layout layout;
-    videoEditorLayout(W, H, v.rowEditMode, app.player.neighbours, layout);
+    videoEditorLayout(W, H, v.rowEditMode, v.multiFrameEditor, layout);
     apply(layout);
     EnableWindow(windowAt(10), FALSE);
     EnableWindow(windowAt(4), FALSE);
     SetWindowTextA(windowAt(winEncode), v.viewingProject ? "Encode Project" : "Encode Source");
-    if (!hasProjectScript(app) && !v.viewingProject)
+    if (!v.hasProjectScript && !v.viewingProject)
         SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
     if (HWND rows = windowAt(winRowList)) {
         RECT cr;
@@ -235,7 +229,7 @@ void updateStatusBar(AppState& app) {
     in.previewOfEditor = app.previewShown;
     in.titleMark = v.titleMark;
     in.projectFile = v.projectFilePath;
-    in.projectScript = app.project.projectScriptPath;
+    in.projectScript = v.projectScriptPath;
     in.sourceTitle = v.sourceTitle;
     char parts[4][statusPartSize];
     statusTexts(in, parts);
@@ -248,14 +242,12 @@ void placeVideoWindow(AppState& app) {
     HWND video = windowAt(winVideo);
     if (!video) return;
     ShowWindow(video, SW_HIDE);
-    // "SourceAR" follows the clip; a clip without a shape of its own follows the player's.
-    if (v.aspectChoice == aspectSquare && clipHeight(app) > 0)
-        v.aspectRatio = static_cast<double>(clipWidth(app)) / clipHeight(app);
+    if (v.sourceAspect && v.clipHeight > 0) v.aspectRatio = static_cast<double>(v.clipWidth) / v.clipHeight;
     if (v.aspectRatio == 1.0 && app.player.videoWidth() > 0 && app.player.videoHeight() > 0)
         v.aspectRatio = static_cast<double>(app.player.videoWidth()) / app.player.videoHeight();
     RECT r;
     GetClientRect(windowAt(winMain), &r);
-    if (v.currentView == viewVideoEditor && app.player.neighbours) {
+    if (v.currentView == viewVideoEditor && v.multiFrameEditor) {
         Area areas[3];
         multiFrameAreas(r.right, v.aspectRatio, areas);
         const int windows[3] = {winVideoAlpha, winVideo, winVideoBeta};
@@ -266,7 +258,7 @@ void placeVideoWindow(AppState& app) {
         in.W = r.right;
         in.H = r.bottom;
         in.sidePanel = sidePanelShown(app);
-        in.previewMode = app.effectivePreviewMode;
+        in.previewMode = v.effectivePreviewMode;
         in.locked = v.lockedToActualSize;
         if (in.view == viewScriptPreview && in.previewMode == 2) {
             RECT editor, main;

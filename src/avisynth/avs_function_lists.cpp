@@ -67,10 +67,12 @@ bool AvsBinding::readLists(AVS_ScriptEnvironment* env) {
 
     WindowHandle combo = windows ? windows->handle[winFilterList] : nullptr;
     std::unordered_set<std::string> seen;
+    comboHoldRedraw(combo, true);
     addWords(combo, pluginText, false, seen);
     int count = comboItemCount(combo);
     for (int i = 0; i < count; ++i) comboSetItemData(combo, i, 1);
     addWords(combo, internalText, true, seen);
+    comboHoldRedraw(combo, false);
     status.errorLevelAtReport = 0;
     return true;
 }

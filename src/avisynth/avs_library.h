@@ -21,6 +21,12 @@ public:
     bool loadFailed = true;
 };
 
+// Starts loading avisynth.dll on a thread of its own, so that the loading (large for a real
+// AviSynth+: relocation, static set-up, its own libraries) overlaps the building of the
+// windows. The library holder then finds it loaded; nothing else is called on that thread.
+// The program calls it first thing at start-up; without it the holder loads as usual.
+void startLoadingAvisynth();
+
 // The calls of the C interface the binding makes.
 struct AvsApi {
     AvsCreateScriptEnvironment createScriptEnvironment = nullptr;

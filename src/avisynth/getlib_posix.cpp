@@ -31,6 +31,8 @@ int freeCount() { return frees; }
 void failFree(bool fail) { freeFails = fail; }
 }  // namespace nativeavs
 
+void startLoadingAvisynth() {}
+
 getlib::getlib(WindowHandle* ownerWindow) : owner(ownerWindow) {
     module = present ? &moduleToken : nullptr;
     loadFailed = module == nullptr;

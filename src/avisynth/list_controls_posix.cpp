@@ -22,6 +22,8 @@ void comboSetItemData(WindowHandle combo, int index, long data) {
     if (valid(box(combo), index)) box(combo)->items[static_cast<size_t>(index)].data = data;
 }
 
+void comboHoldRedraw(WindowHandle, bool) {}
+
 int comboItemCount(WindowHandle combo) { return box(combo) ? static_cast<int>(box(combo)->items.size()) : 0; }
 
 void comboItemText(WindowHandle combo, int index, char* dst, size_t cap) {

@@ -28,7 +28,7 @@ int fillCompressorList(HWND list, REFCLSID category) {
                 VARIANT name;
                 VariantInit(&name);
                 if (SUCCEEDED(bag->Read(L"FriendlyName", &name, nullptr)) && name.vt == VT_BSTR) {
-                    char text[256];
+                    char text[256] = {};
                     if (WideCharToMultiByte(CP_ACP, 0, name.bstrVal, -1, text, sizeof text, nullptr, nullptr) == 0)
                         text[sizeof text - 1] = '\0';  // too long: keep what fitted
                     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));

@@ -1,5 +1,7 @@
 #include "editor/editor_events_win32.h"
 
+#include "avisynth/list_controls.h"
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -65,14 +67,14 @@ void putOnClipboard(const char* text, void* context) {
 
 }  // namespace
 
+// Read through the binding's list calls, which skip the filter list's tooltip subclass.
 void loadFunctionNames(HWND filterList) {
     editorAssist.names.clear();
-    LRESULT count = filterList ? SendMessageA(filterList, CB_GETCOUNT, 0, 0) : 0;
-    for (LRESULT i = 0; i < count; ++i) {
+    int count = filterList ? comboItemCount(filterList) : 0;
+    for (int i = 0; i < count; ++i) {
         char name[260];
-        if (!listItemText(filterList, i, name, sizeof name)) continue;
-        LRESULT data = SendMessageA(filterList, CB_GETITEMDATA, static_cast<WPARAM>(i), 0);
-        editorAssist.names.add(name, data == 1);
+        comboItemText(filterList, i, name, sizeof name);
+        if (name[0]) editorAssist.names.add(name, comboItemData(filterList, i) == 1);
     }
     editorAssist.names.sort();
 }

@@ -2,6 +2,7 @@
 // the encoder run, and what follows each result.
 #include <cstring>
 
+#include "app/command_helpers_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/views_layout_win32.h"
@@ -35,8 +36,10 @@ int mediaFilterIndex(const char* extension) {
     return 0;
 }
 
+const char* projectScript(const AppState& app);
+
 const char* scriptToEncode(const AppState& app) {
-    return app.encodeProject ? app.project.projectScriptPath : app.views.sourceScriptPath;
+    return app.encodeProject ? projectScript(app) : app.views.sourceScriptPath;
 }
 
 // Chooses the encoder's output on a first pass; the replayed pass after the WAV export
@@ -79,17 +82,16 @@ bool colourSpaceRefused(AppState& app, HWND main) {
     return colourSpaceMismatch(entry.colourSpace, app.clip.handlerCode);
 }
 
-// OK on a box that invites a right-click becomes a right-click on that control: the loop's
-// right-click phase of this same pass acts on it.
-void syntheticRightClick(AppState& app, HWND control) {
-    app.currentMessage.wParam = 2;
-    app.currentMessage.hwnd = control;
+const char* projectScript(const AppState& app) {
+    return app.views.projectScriptPath[0] ? app.views.projectScriptPath : app.project.projectScriptPath;
 }
 
 void afterEncode(AppState& app, int result, HWND main) {
     if (result == encodeNoEncoder) {
-        if (showMessageBox(main, addEncoderText, "Encode File", mbOkCancel) == answerOk)
-            syntheticRightClick(app, windowAt(winEncode));
+        // OK does what a right-click on the encode button does. Opened here rather than by
+        // rewriting the current message into a right-click: the click may have come from F7
+        // or be handled on a mouse move, messages the right-click phase rightly ignores.
+        if (showMessageBox(main, addEncoderText, "Encode File", mbOkCancel) == answerOk) openEncoderSetupPanel(app);
     } else if (result == encodeSaveWaveFirst) {
         exportAudio(app.clip, scriptToEncode(app), "", main, nullptr, exportModeReport, false);
         openSaveWavePanel(app);
@@ -97,9 +99,13 @@ void afterEncode(AppState& app, int result, HWND main) {
         SetTimer(main, timerSaveWaveContinue, 500, nullptr);
     } else {
         const int view = app.views.currentView;
-        if (view == viewVideoEditor || view == viewMediaViewer) app.player.openMedia(scriptToEncode(app), view);
+        const char* script = scriptToEncode(app);
+        if ((view == viewVideoEditor || view == viewMediaViewer) && checkScriptForPlayer(app, script)) {
+            app.player.openMedia(script, view);
+            takeClipFromPlayer(app);
+        }
         if (view == viewScriptPreview) app.views.currentView = viewScriptEditor;
-        applyView(app);
+        layOutAndRefresh(app);
     }
 }
 
@@ -123,7 +129,7 @@ void runEncodeClick(AppState& app) {
         request.programFolder = app.views.programFolder;
         request.mainWindow = main;
         request.sourceScriptPath = app.views.sourceScriptPath;
-        request.projectScriptPath = app.project.projectScriptPath;
+        request.projectScriptPath = projectScript(app);
         request.encodeProject = app.encodeProject;
         request.encoderOutputFile = s.encoderOutputFile;
         request.saveWaveThenEncode = app.saveWaveThenEncode;

@@ -18,12 +18,11 @@ const char noProgramText[] =
     "button settings.";
 const char invalidProgramText[] = "The file name or path is invalid, Please reset the tool button";
 
-// OK on an invitation to right-click turns into a right-click on the button, which the
-// loop's right-click phase of this pass acts on.
+// OK on an invitation to right-click does what a right-click on the button does: it opens
+// the button's setup panel (directly, as the click may be handled on a message the
+// right-click phase ignores).
 void offerSetup(AppState& app, int button, const char* text, const char* title) {
-    if (showMessageBox(windowAt(winMain), text, title, mbOkCancel) != answerOk) return;
-    app.currentMessage.wParam = 2;
-    app.currentMessage.hwnd = toolButtonWindow(button);
+    if (showMessageBox(windowAt(winMain), text, title, mbOkCancel) == answerOk) openToolButtonPanel(app, button);
 }
 
 }  // namespace
@@ -59,7 +58,7 @@ void launchToolButton(AppState& app, int button, const char* scriptPath) {
     request.programPath = app.views.toolPath[button - 1];
     request.commandTemplate = app.views.toolCommand[button - 1];
     request.sourceScriptPath = app.views.sourceScriptPath;
-    request.projectScriptPath = app.project.projectScriptPath;
+    request.projectScriptPath = app.views.projectScriptPath[0] ? app.views.projectScriptPath : app.project.projectScriptPath;
     request.previewScriptPath = scriptPath && *scriptPath ? scriptPath : app.document.previewScriptPath();
     request.encoderOutputFile = app.encoding.encoderOutputFile;
     request.encodeProject = app.encodeProject;

@@ -3,22 +3,26 @@
 #include "base/bounded_text.h"
 
 PreviewFrame previewFrame(float aspect, int ownerLeft, int ownerTop, int ownerRight, int ownerBottom) {
-    const float base = 320;
-    const float factor = 1.4f;
+    // The factor is a float; the products are taken in double precision (447, not 448).
+    const double scaled = 320 * static_cast<double>(1.4f);
     PreviewFrame f;
-    f.videoHeight = static_cast<int>(base * factor);
-    f.width = static_cast<int>(base * factor * aspect);
+    f.videoHeight = static_cast<int>(scaled);
+    f.videoWidth = static_cast<int>(scaled * static_cast<double>(aspect));
+    // Below this width the row of buttons overlaps itself (Save would sit under the start
+    // box, Cancel under End): a narrower picture is centred in a window this wide instead.
+    const int narrowest = 664;
+    f.width = f.videoWidth > narrowest ? f.videoWidth : narrowest;
     f.height = f.videoHeight + 96 + 32;
     f.x = ownerRight - (ownerRight - ownerLeft) / 2 - f.width / 2;
     f.y = ownerBottom - (ownerBottom - ownerTop) / 2 - (f.videoHeight + 96) / 2;
     return f;
 }
 
-PreviewControl previewControl(int id, int w, int b, int videoHeight) {
+PreviewControl previewControl(int id, int w, int b, int videoWidth, int videoHeight) {
     switch (id) {
     case previewStatus: return {0, b - 20, w, 20};
     case previewSlider: return {0, b - 94, w, 32};
-    case previewVideo: return {0, 0, w, videoHeight};
+    case previewVideo: return {videoWidth < w ? (w - videoWidth) / 2 : 0, 0, videoWidth < w ? videoWidth : w, videoHeight};
     case previewStartBox: return {10, b - 53, 70, 20};
     case previewStartUpDown: return {82, b - 53, 18, 20};
     case previewStartButton: return {104, b - 58, 44, 32};

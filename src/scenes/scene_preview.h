@@ -5,6 +5,7 @@
 
 struct PreviewFrame {
     int videoHeight = 0;
+    int videoWidth = 0;  // the picture's width; the window is never narrower than its buttons need
     int width = 0, height = 0;
     int x = 0, y = 0;
 };
@@ -21,8 +22,9 @@ enum PreviewControlId {
     previewSave, previewRev, previewPlay, previewFwd, previewCancel, previewEndButton, previewEndBox,
     previewEndUpDown, previewControlCount
 };
-// Where a control goes in a client area of width w and height b (b is the client bottom).
-PreviewControl previewControl(int id, int w, int b, int videoHeight);
+// Where a control goes in a client area of width w and height b (b is the client bottom);
+// the video window of videoWidth is centred.
+PreviewControl previewControl(int id, int w, int b, int videoWidth, int videoHeight);
 // Right edges of the status bar's four parts.
 void previewStatusParts(int w, int (&parts)[4]);
 // Slider tick frequency: every (end - start) / 100 frames, at least 1.

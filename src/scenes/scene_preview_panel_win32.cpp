@@ -66,8 +66,8 @@ void setPlayButton(AppState& app, bool playing) {
 }
 
 HWND makeControl(HWND frame, HINSTANCE instance, int id, const char* cls, const char* text, DWORD style, int w, int b,
-                 int videoHeight, DWORD exStyle = 0) {
-    PreviewControl c = previewControl(id, w, b, videoHeight);
+                 const PreviewFrame& f, DWORD exStyle = 0) {
+    PreviewControl c = previewControl(id, w, b, f.videoWidth, f.videoHeight);
     HWND h = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, c.x, c.y, c.width, c.height, frame,
                              nullptr, instance, nullptr);
     preview.controls[id] = h;
@@ -129,21 +129,21 @@ void openScenePreviewPanel(AppState& app) {
     preview = ScenePreview{};
     RECT client{};
     GetClientRect(frame, &client);
-    const int w = client.right, b = client.bottom, vh = f.videoHeight;
-    makeControl(frame, instance, previewStatus, STATUSCLASSNAMEA, "", 0, w, b, vh);
-    makeControl(frame, instance, previewSlider, TRACKBAR_CLASSA, "", TBS_AUTOTICKS, w, b, vh);
-    makeControl(frame, instance, previewVideo, "TheVidWinClass", "", WS_CLIPCHILDREN, w, b, vh);
-    makeControl(frame, instance, previewStartBox, "EDIT", "", ES_NUMBER, w, b, vh, WS_EX_CLIENTEDGE);
-    makeControl(frame, instance, previewStartUpDown, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_NOTHOUSANDS, w, b, vh);
-    makeControl(frame, instance, previewStartButton, "BUTTON", "Start", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewSave, "BUTTON", "Save", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewRev, "BUTTON", "Rev", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewPlay, "BUTTON", "Play", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewFwd, "BUTTON", "Fwd", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewCancel, "BUTTON", "Cancel", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewEndButton, "BUTTON", "End", BS_PUSHBUTTON, w, b, vh);
-    makeControl(frame, instance, previewEndBox, "EDIT", "", ES_NUMBER, w, b, vh, WS_EX_CLIENTEDGE);
-    makeControl(frame, instance, previewEndUpDown, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_NOTHOUSANDS, w, b, vh);
+    const int w = client.right, b = client.bottom;
+    makeControl(frame, instance, previewStatus, STATUSCLASSNAMEA, "", 0, w, b, f);
+    makeControl(frame, instance, previewSlider, TRACKBAR_CLASSA, "", TBS_AUTOTICKS, w, b, f);
+    makeControl(frame, instance, previewVideo, "TheVidWinClass", "", WS_CLIPCHILDREN, w, b, f);
+    makeControl(frame, instance, previewStartBox, "EDIT", "", ES_NUMBER, w, b, f, WS_EX_CLIENTEDGE);
+    makeControl(frame, instance, previewStartUpDown, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_NOTHOUSANDS, w, b, f);
+    makeControl(frame, instance, previewStartButton, "BUTTON", "Start", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewSave, "BUTTON", "Save", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewRev, "BUTTON", "Rev", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewPlay, "BUTTON", "Play", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewFwd, "BUTTON", "Fwd", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewCancel, "BUTTON", "Cancel", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewEndButton, "BUTTON", "End", BS_PUSHBUTTON, w, b, f);
+    makeControl(frame, instance, previewEndBox, "EDIT", "", ES_NUMBER, w, b, f, WS_EX_CLIENTEDGE);
+    makeControl(frame, instance, previewEndUpDown, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_NOTHOUSANDS, w, b, f);
 
     preview.total = app.lastFrame + 1;
     preview.start = boxValue(windowAt(winStartFrame), 0);
@@ -196,6 +196,7 @@ void handleScenePreviewPanel(AppState& app) {
         if (frame >= preview.editedEnd && app.player.alphaPlaying()) {
             app.player.togglePlay("Alpha");
             setPlayButton(app, false);
+            goTo(app, preview.editedEnd);  // the scene's last frame stays on screen
         }
         return;
     }

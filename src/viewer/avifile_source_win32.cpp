@@ -245,6 +245,7 @@ private:
     static DWORD WINAPI threadMain(void* self);
     void deliverVideo();
     void deliverAudio();
+    HRESULT deliver(IMediaSample* sample);
     int typeIndex(const AM_MEDIA_TYPE& mt) const;
     HRESULT decideAllocator(IPin* receiver);
     LONGLONG frameTime(LONGLONG frame) const { return frame * scale * unitsPerSecond / (rate ? rate : 1); }
@@ -850,6 +851,17 @@ DWORD WINAPI SourcePin::threadMain(void* self) {
     return 0;
 }
 
+// The graph may pause us before the renderer downstream: a sample it refuses while still
+// stopped is offered again for a moment instead of ending the stream.
+HRESULT SourcePin::deliver(IMediaSample* sample) {
+    HRESULT hr = input_->Receive(sample);
+    for (int tries = 0; hr == VFW_E_WRONG_STATE && !quit_ && tries < 200; ++tries) {
+        Sleep(5);
+        hr = input_->Receive(sample);
+    }
+    return hr;
+}
+
 void SourcePin::deliverVideo() {
     std::vector<BYTE> scratch(convert_ ? rawBytes_ : 0);
     LONGLONG frame = segStart_ * rate / (scale * unitsPerSecond);
@@ -881,7 +893,7 @@ void SourcePin::deliverVideo() {
         sample->SetSyncPoint(TRUE);
         sample->SetDiscontinuity(first);
         first = false;
-        hr = input_->Receive(sample);
+        hr = deliver(sample);
         sample->Release();
         if (hr != S_OK) return;  // flushing, stopping, or the renderer wants no more
         ++frame;
@@ -926,7 +938,7 @@ void SourcePin::deliverAudio() {
         sample->SetSyncPoint(TRUE);
         sample->SetDiscontinuity(first);
         first = false;
-        hr = input_->Receive(sample);
+        hr = deliver(sample);
         sample->Release();
         if (hr != S_OK) return;
         position += got;

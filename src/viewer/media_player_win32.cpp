@@ -416,6 +416,10 @@ void MediaPlayer::restartAt(long long position) {
     LONGLONG current = position, stop = stop_;
     seeking->SetPositions(&current, AM_SEEKING_AbsolutePositioning, &stop, AM_SEEKING_AbsolutePositioning);
     control->Pause();
+    // Wait until the new frame is drawn: the window shows it once this thread goes back to
+    // its messages, not at some later input.
+    OAFilterState state;
+    control->GetState(2000, &state);
     current_ = position;
     release(seeking);
     release(control);
@@ -427,6 +431,8 @@ void MediaPlayer::seekNeighbour(NeighbourGraph& n, long long position) {
     LONGLONG current = position, stop = stop_;
     n.seeking->SetPositions(&current, AM_SEEKING_AbsolutePositioning, &stop, AM_SEEKING_AbsolutePositioning);
     n.control->Pause();
+    OAFilterState state;
+    n.control->GetState(2000, &state);
 }
 
 long long MediaPlayer::alphaFrame() {
@@ -558,29 +564,53 @@ int MediaPlayer::pollEvents() {
     return result;
 }
 
+namespace {
+
+// Places a renderer's window; true when it moved or was hidden. The renderer keeps no picture
+// of its own across a hide or a resize, so an unchanged window is left alone.
+bool placeVideoWindow(IVideoWindow* window, int width, int height) {
+    long x = 0, y = 0, w = 0, h = 0, visible = OAFALSE;
+    window->GetWindowPosition(&x, &y, &w, &h);
+    window->get_Visible(&visible);
+    if (x == 0 && y == 0 && w == width && h == height && visible == OATRUE) return false;
+    window->SetWindowPosition(0, 0, width, height);
+    window->put_Visible(OATRUE);
+    return true;
+}
+
+}  // namespace
+
 void MediaPlayer::layoutVideo() {
     if (!graph_) return;
     if (videoShown_) {
         IVideoWindow* window = nullptr;
         if (reportFailure(query(graph_, IID_IVideoWindow, &window), "Refresh Video Position:  IVideoWindow pointer error"))
             return;
-        window->put_Visible(OAFALSE);
-        if (alpha_.window) alpha_.window->put_Visible(OAFALSE);
+        bool moved = false;
         if (videoHeight_ > 0) {
             RECT client{};
             GetClientRect(win(winVideo), &client);
             int height = videoWidth_ / videoHeight_ >= 3 ? videoHeight_ : client.bottom;
-            window->SetWindowPosition(0, 0, client.right, height);
+            moved = placeVideoWindow(window, client.right, height);
         }
         HWND alphaParent = alphaOnly && alphaOwner ? alphaOwner : win(winVideoAlpha);
         RECT r{};
-        if (alpha_.window && GetClientRect(alphaParent, &r)) alpha_.window->SetWindowPosition(0, 0, r.right, r.bottom);
-        if (beta_.window && GetClientRect(win(winVideoBeta), &r)) beta_.window->SetWindowPosition(0, 0, r.right, r.bottom);
-        window->put_Visible(OATRUE);
-        if (alpha_.window) alpha_.window->put_Visible(OATRUE);
-        if (beta_.window) beta_.window->put_Visible(OATRUE);
+        bool alphaMoved = alpha_.window && GetClientRect(alphaParent, &r) && placeVideoWindow(alpha_.window, r.right, r.bottom);
+        bool betaMoved = beta_.window && GetClientRect(win(winVideoBeta), &r) && placeVideoWindow(beta_.window, r.right, r.bottom);
         drawFrameInfo();
         release(window);
+        // A moved window is blank until its graph delivers the frame again.
+        if (built_ && !playing_ && moved) restartAt(current_);
+        if (alpha_.built && !alpha_.playing && alphaMoved && alpha_.seeking) {
+            LONGLONG current = 0, stop = 0;
+            alpha_.seeking->GetPositions(&current, &stop);
+            seekNeighbour(alpha_, current);
+        }
+        if (beta_.built && betaMoved && beta_.seeking) {
+            LONGLONG current = 0, stop = 0;
+            beta_.seeking->GetPositions(&current, &stop);
+            seekNeighbour(beta_, current);
+        }
     } else if (hasAudio_ || built_) {
         drawNoVideoText();
     }

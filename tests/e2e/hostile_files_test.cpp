@@ -58,30 +58,9 @@ bool endsLikeSettings(const std::string& text) {
 }
 }  // namespace
 
-TEST(HostileFiles, SettingsFilesOfAnyShapeAreReplacedWithoutACrash) {
-    struct Case {
-        const char* name;
-        std::function<std::string()> bytes;
-    };
-    const Case cases[] = {
-        {"binary", [] { return binary(70000); }},
-        {"empty", [] { return std::string(); }},
-        {"one huge line", [] { return "#### zandolin.ini ####\r\navisynth path\r\n" + std::string(5000000, 'x'); }},
-        {"100 MB", [] { return "#### zandolin.ini ####\r\n" + std::string(100u << 20, '\n') + "end zandolin.ini\r\n"; }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ProgramFolder folder;
-        folder.write("encoder.ini", encoderFile);
-        folder.write("zandolin.ini", c.bytes());
-        std::vector<std::string> titles = startAndClose(folder);
-        EXPECT_EQ(std::count(titles.begin(), titles.end(), "crash"), 0);
-        EXPECT_TRUE(endsLikeSettings(folder.read("zandolin.ini")));
-        EXPECT_EQ(folder.read("encoder.ini"), encoderFile);
-    }
-}
-
-TEST(HostileFiles, ScriptsOfAnyShapeOnTheCommandLineAreOpenedOrRefused) {
+// Each shape as the settings file (replaced by the default one) and as the script named on
+// the command line (opened or refused); the other files stay as they were.
+TEST(HostileFiles, SettingsAndScriptsOfAnyShapeAreHandledWithoutACrash) {
     struct Case {
         const char* name;
         std::function<std::string()> bytes;
@@ -89,22 +68,23 @@ TEST(HostileFiles, ScriptsOfAnyShapeOnTheCommandLineAreOpenedOrRefused) {
     const Case cases[] = {
         {"binary", [] { return binary(200000); }},
         {"empty", [] { return std::string(); }},
-        {"one huge line", [] { return std::string(4000000, 'x'); }},
-        {"100 MB", [] { return std::string(100u << 20, 'a'); }},
+        {"one huge line", [] { return "#### zandolin.ini ####\r\navisynth path\r\n" + std::string(5000000, 'x'); }},
+        {"100 MB", [] { return "#### zandolin.ini ####\r\n" + std::string(100u << 20, '\n') + "end zandolin.ini\r\n"; }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ProgramFolder folder;
-        folder.write("encoder.ini", encoderFile);
-        folder.write("zandolin.ini", settingsFile);
-        const std::string bytes = c.bytes();
-        folder.write("odd.avs", bytes);
-        std::vector<std::string> titles = startAndClose(folder, "\"" + folder.file("odd.avs") + "\"");
-        EXPECT_EQ(std::count(titles.begin(), titles.end(), "crash"), 0);
-        EXPECT_EQ(std::count(titles.begin(), titles.end(), "no window"), 0);
-        EXPECT_TRUE(folder.read("odd.avs") == bytes);
-        EXPECT_TRUE(endsLikeSettings(folder.read("zandolin.ini")));
-    }
+    for (const Case& c : cases)
+        for (bool asScript : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (asScript ? " script" : " settings"));
+            ProgramFolder folder;
+            folder.write("encoder.ini", encoderFile);
+            const std::string bytes = c.bytes();
+            folder.write(asScript ? "odd.avs" : "zandolin.ini", bytes);
+            if (asScript) folder.write("zandolin.ini", settingsFile);
+            std::vector<std::string> titles = startAndClose(folder, asScript ? "\"" + folder.file("odd.avs") + "\"" : "");
+            EXPECT_EQ(std::count(titles.begin(), titles.end(), "crash") + std::count(titles.begin(), titles.end(), "no window"), 0);
+            EXPECT_TRUE(endsLikeSettings(folder.read("zandolin.ini")));
+            EXPECT_EQ(folder.read("encoder.ini"), encoderFile);
+            if (asScript) EXPECT_TRUE(folder.read("odd.avs") == bytes);
+        }
 }
 
 // A script path of 259 characters and one with characters of the code page above 127.

@@ -42,15 +42,6 @@ TEST_F(Cut, WorkedExampleGivesOneChapterPerSceneWhereItBeginsToShow) {
     EXPECT_FALSE(dir.exists("holiday_vlprj_chapters.txt"));
 }
 
-TEST_F(Cut, FadesShiftTheScenesAfterThem) {
-    list.framesPerSecond = 29.97f;
-    ASSERT_EQ(write({"r01 FadeIO 10 0 99", "r02 FadeIn 5 200 299", "r03 - - 1000 1000"}), scriptWritten);
-    // 100 + 2, then 100 + 1: frames 102 and 203 at 29.97 frames per second.
-    EXPECT_EQ(dir.read("holiday_vlprj_chapters.txt"),
-              crlfLines({"CHAPTER01=00:00:00.000", "CHAPTER01NAME=Scene 01", "CHAPTER02=00:00:03.403",
-                         "CHAPTER02NAME=Scene 02", "CHAPTER03=00:00:06.773", "CHAPTER03NAME=Scene 03"}));
-}
-
 TEST(ChapterPlan, TrimLengthsAndPiecesWhoseLengthTheScriptDoesNotFix) {
     struct Case {
         long long start, end, frames;
@@ -80,6 +71,8 @@ TEST(ChapterFile, NamesAndTimes) {
     char time[32];
     chapterTime(time, sizeof time, 25 * 3600 * 101 + 1, 25.0);
     EXPECT_STREQ(time, "101:00:00.040");
+    chapterTime(time, sizeof time, 203, 29.97f);  // 6.7734 s
+    EXPECT_STREQ(time, "00:00:06.773");
 }
 
 TEST(ChapterFile, AFileThatCannotBeWrittenIsReported) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "scenes/scene_preview.h"
 #include "support/frame_code.h"
 #include "viewer/frame_pixels.h"
 #include "viewer/player_timing.h"
@@ -129,4 +130,35 @@ TEST(FrameCode, ReadsOnlyWellFormedCodes) {
     for (int frame : {0, 1, 7, 1000, 1048575}) EXPECT_EQ(readFrameCodeFromPixels(picture(frame, -1).data(), 48, 32, 4), frame);
     EXPECT_EQ(readFrameCodeFromPixels(picture(5, 0).data(), 48, 32, 4), -1);
     EXPECT_EQ(readFrameCodeFromPixels(picture(5, 22).data(), 48, 32, 4), -1);
+}
+
+TEST(ScenePreview, WindowAndControls) {
+    struct Case {
+        float aspect;
+        int videoWidth, width, x;
+    } cases[] = {{1.0f, 447, 664, 1000 - 332}, {1.3333334f, 597, 664, 1000 - 332}, {1.7777778f, 796, 796, 1000 - 398}};
+    for (const Case& c : cases) {
+        // Owner 200..1800 x 100..900: centred on it.
+        PreviewFrame f = previewFrame(c.aspect, 200, 100, 1800, 900);
+        EXPECT_EQ(f.videoHeight, 447);
+        EXPECT_EQ(f.videoWidth, c.videoWidth) << c.aspect;
+        EXPECT_EQ(f.width, c.width) << c.aspect;
+        EXPECT_EQ(f.height, 447 + 128);
+        EXPECT_EQ(f.x, c.x) << c.aspect;
+        EXPECT_EQ(f.y, 900 - 400 - (447 + 96) / 2);
+        // No two buttons of the row overlap at the narrowest client width.
+        int w = f.width - 8, b = f.height - 30;
+        int row[] = {previewStartBox, previewStartUpDown, previewStartButton, previewSave, previewRev, previewPlay,
+                     previewFwd, previewCancel, previewEndButton, previewEndBox, previewEndUpDown};
+        for (size_t i = 1; i < std::size(row); ++i) {
+            PreviewControl left = previewControl(row[i - 1], w, b, f.videoWidth, f.videoHeight);
+            PreviewControl right = previewControl(row[i], w, b, f.videoWidth, f.videoHeight);
+            EXPECT_LE(left.x + left.width, right.x) << c.aspect << " control " << row[i];
+        }
+    }
+    char text[64];
+    previewRangeText(text, sizeof text, 100, 140, 600);
+    EXPECT_STREQ(text, "      100 -    140 /    600");
+    EXPECT_EQ(previewTickFrequency(100, 140), 1);
+    EXPECT_EQ(previewTickFrequency(0, 1000), 10);
 }

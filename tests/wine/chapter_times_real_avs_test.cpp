@@ -12,9 +12,9 @@
 
 #include "avisynth/avs_c_api.h"
 #include "scenes/project_script_writer.h"
+#include "support/avisynth_libraries.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
-#include "support/test_env.h"
 
 namespace {
 struct RealAvs {
@@ -23,6 +23,9 @@ struct RealAvs {
     AvsDeleteScriptEnvironment destroy = nullptr;
     AvsInvoke invoke = nullptr;
     AvsReleaseValue release = nullptr;
+    ~RealAvs() {
+        if (module) FreeLibrary(module);  // later tests expect no avisynth.dll loaded
+    }
 
     bool load(const std::string& path) {
         module = LoadLibraryA(path.c_str());

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <vfw.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -331,4 +333,36 @@ TEST(MediaPlayer, FilterListAndPropertyPage) {
     EXPECT_NE(all.find("Video: 64 x 48, RGB32, 25.000 frames per second, 20 frames"), std::string::npos) << all;
     player.closePlayer();
     EXPECT_TRUE(within(5000, [&] { return !IsWindow(frame); }));
+}
+
+TEST(MediaPlayer, GraphIsInTheRunningObjectTableWhileOpen) {
+    TempFolder dir;
+    dir.write("rot.avs", blankClip(10, "fps=25", "RGB32", false, 64, 48));
+    PlayerWindows windows;
+    MediaPlayer player;
+    player.setScriptClip(clipOf(10, 25.0f, 64, 48, false));
+    player.openMedia(dir.file("rot.avs").c_str(), 4);
+    ASSERT_TRUE(player.graphBuilt());
+    // Another process lists the table's names.
+    auto listed = [&] {
+        std::string out = dir.file("rot.txt");
+        std::string command = "\"" + testBinFolder() + "rotlister.exe\" \"" + out + "\"";
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        std::vector<char> line(command.begin(), command.end());
+        line.push_back('\0');
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return std::string();
+        WaitForSingleObject(pi.hProcess, 20000);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+        return dir.read("rot.txt");
+    };
+    char pid[16];
+    snprintf(pid, sizeof pid, "pid %08lx", GetCurrentProcessId());
+    std::string names = listed();
+    EXPECT_NE(names.find(std::string("!FilterGraph ")), std::string::npos) << names;
+    EXPECT_NE(names.find(pid), std::string::npos) << names;
+    player.closePlayer();
+    EXPECT_EQ(listed().find(pid), std::string::npos);
 }

@@ -163,14 +163,16 @@ TEST(WaveExport, PauseButtonPressCancelsOrContinues) {
     EXPECT_TRUE(dir.read("paused.wav") == source);
     EXPECT_EQ(panel.position(), 100);
 
-    // Answered Yes: cancelled, the partial file deleted, the bar back at 0.
+    // Answered Yes: cancelled, the partial file deleted and the finished one before it kept, the
+    // bar back at 0.
     panel.drain();
     PostMessageA(panel.pause, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     boxes::reset();
     boxes::answer(answerYes);
     EXPECT_EQ(exportAudio(clip, path.c_str(), out.c_str(), panel.frame, &controls, exportModeSingle, true),
               waveCancelled);
-    EXPECT_FALSE(dir.exists("paused.wav"));
+    EXPECT_TRUE(dir.read("paused.wav") == source);
+    EXPECT_FALSE(dir.exists("paused.wav.part"));
     EXPECT_EQ(panel.position(), 0);
 
     // A press elsewhere in the panel is not a pause.

@@ -3,6 +3,7 @@
 // menus and dialogs that input opens.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,9 @@
 
 namespace driver {
 
-void clickAt(POINT screen);
+void clickAt(POINT screen, bool rightButton = false);
+// Clicks a point given in the window's client coordinates.
+void clickInWindow(HWND window, POINT client, bool rightButton = false);
 void rightClickAt(POINT screen);
 // Clicks the middle of a window (or a point given relative to its top left corner).
 void clickWindow(HWND window);
@@ -20,6 +23,8 @@ void rightClickWindow(HWND window);
 void click(HWND window, bool right = false);
 // One key press and release, with Ctrl and Shift held when asked.
 void pressKey(WORD virtualKey, bool ctrl = false, bool shift = false);
+// Presses the keys in order and releases them in reverse (a chord such as Ctrl+Shift+O).
+void pressKeys(std::initializer_list<WORD> keys);
 // Types the characters of text into whatever has the keyboard focus.
 void typeText(const std::string& text);
 
@@ -71,6 +76,33 @@ bool waitFor(DWORD timeout, Condition condition) {
         Sleep(50);
     }
 }
+
+struct MenuItemSeen {
+    int menu = 0;  // 0 the menu on top (the last opened submenu), counting down
+    int position = 0;
+    unsigned id = 0;
+    unsigned state = 0;  // MFS_GRAYED, MFS_CHECKED ...
+    bool separator = false;
+    RECT rect = {};
+    std::string text;  // tabs shown as '|'
+    bool greyed() const { return (state & MFS_GRAYED) != 0; }
+    bool checked() const { return (state & MFS_CHECKED) != 0; }
+};
+
+// Polls for a visible popup menu of the process.
+bool waitForPopupMenu(const Program& program, DWORD timeout = defaultTimeout);
+bool noPopupMenuFor(const Program& program, DWORD milliseconds);
+// Every visible popup menu of the program, read from inside it.
+std::vector<MenuItemSeen> readMenus(const Program& program, const ProgramFolder& folder);
+// The item with this id (a submenu's own id, or a command), or null.
+const MenuItemSeen* findItem(const std::vector<MenuItemSeen>& items, unsigned id);
+const MenuItemSeen* findItemByText(const std::vector<MenuItemSeen>& items, const std::string& text);
+// Right-clicks the window at a client point, waits for its menu and clicks the item that
+// carries the path of texts (submenus first, the command last). False when an item is missing.
+bool chooseFromMenu(const Program& program, const ProgramFolder& folder, HWND window, POINT client,
+                    std::initializer_list<const char*> path);
+// Waits for a file dialog of the process, types the name into it and presses Enter.
+bool fillFileDialog(const Program& program, const std::string& name, DWORD timeout = defaultTimeout);
 
 // Moves the mouse over the window's corner, which gives the program messages to run its loop
 // on (its painting waits for them).

@@ -1,0 +1,323 @@
+// The panels as a user meets them: opened from the popup menus and the scene list, driven by
+// mouse and keyboard, their results read back from zandolin.ini, the editor, the lists and
+// the pages the shell was asked to open.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/driver/driver.h"
+#include "support/temp_folder.h"
+#include "support/test_env.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr UINT sciGetMarginWidth = 2243;  // SCI_GETMARGINWIDTHN
+
+template <typename Condition>
+bool waitFor(Condition condition, DWORD timeout = defaultTimeout) {
+    const ULONGLONG deadline = GetTickCount64() + timeout;
+    while (!condition()) {
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+void sendMouse(POINT p, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+POINT centreOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void click(HWND window) {
+    POINT p = centreOf(window);
+    sendMouse(p, MOUSEEVENTF_LEFTDOWN);
+    sendMouse(p, MOUSEEVENTF_LEFTUP);
+}
+
+void rightClick(POINT p) {
+    sendMouse(p, MOUSEEVENTF_RIGHTDOWN);
+    sendMouse(p, MOUSEEVENTF_RIGHTUP);
+}
+
+void press(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[0].ki.wScan = input[1].ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+HWND findTopLevel(const Program& program, const std::string& cls, const std::string& text = "") {
+    for (HWND w : topLevelWindows(program.id()))
+        if (windowClass(w) == cls && (text.empty() || windowText(w) == text)) return w;
+    return nullptr;
+}
+
+// Right-click at a point, wait for the popup menu and walk it with the keys given.
+void chooseFromMenu(const Program& program, POINT at, std::initializer_list<WORD> keys) {
+    rightClick(at);
+    ASSERT_TRUE(waitFor([&] { return findTopLevel(program, "#32768") != nullptr; }));
+    for (WORD key : keys) press(key);
+}
+
+HWND waitForPanel(const Program& program, const char* title) {
+    HWND panel = nullptr;
+    waitFor([&] { return (panel = findTopLevel(program, "TheWinClass", title)) != nullptr; });
+    return panel;
+}
+
+bool panelGone(HWND panel) {
+    return waitFor([&] { return !IsWindow(panel) || !IsWindowVisible(panel); });
+}
+
+HWND findChild(HWND parent, const std::string& text, const std::string& cls) {
+    struct Search {
+        const std::string& text;
+        const std::string& cls;
+        HWND found;
+    } search{text, cls, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (windowClass(w) == s->cls && windowText(w) == s->text) {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A panel shows its frame before its controls: wait for the control.
+HWND child(HWND parent, const std::string& text, const std::string& cls = "Button") {
+    HWND found = nullptr;
+    waitFor([&] { return (found = findChild(parent, text, cls)) != nullptr; }, 10000);
+    return found;
+}
+
+bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::vector<std::string> listItems(HWND list) {
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[300] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        std::string text;
+        for (int k = 0; wide[k]; ++k) text += static_cast<char>(wide[k] < 128 ? wide[k] : '?');
+        items.push_back(text);
+    }
+    return items;
+}
+
+// The file version of the editing component as its version resource gives it.
+std::string editorLibraryVersion(const std::string& path) {
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return {};
+    std::string version;
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+    if (found) {
+        auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
+        DWORD size = SizeofResource(module, found);
+        for (DWORD at = 0; bytes && at + 16 <= size; at += 4) {
+            DWORD word[4];
+            memcpy(word, bytes + at, sizeof word);
+            if (word[0] != 0xFEEF04BD) continue;
+            version = std::to_string(HIWORD(word[2])) + "." + std::to_string(LOWORD(word[2])) + "." +
+                      std::to_string(HIWORD(word[3]));
+            if (LOWORD(word[3])) version += "." + std::to_string(LOWORD(word[3]));
+            break;
+        }
+    }
+    FreeLibrary(module);
+    return version;
+}
+
+// For the length of a test, the shell opens .html pages with the command recorder, which
+// writes what it was given into the log.
+struct HtmlPagesRecorded {
+    std::string log;
+    char previousClass[256] = {};
+    explicit HtmlPagesRecorded(const std::string& logPath) : log(logPath) {
+        LONG size = sizeof previousClass;
+        RegQueryValueA(HKEY_CLASSES_ROOT, ".html", previousClass, &size);
+        const std::string command = "\"" + testBinFolder() + "cmdrecorder.exe\" \"%1\"";
+        RegSetValueA(HKEY_CLASSES_ROOT, "ZandolinTestPage\\shell\\open\\command", REG_SZ, command.c_str(),
+                     static_cast<DWORD>(command.size()));
+        RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, "ZandolinTestPage", 16);
+        SetEnvironmentVariableA("ZANDOLIN_CMDRECORDER_LOG", log.c_str());
+    }
+    ~HtmlPagesRecorded() {
+        RegSetValueA(HKEY_CLASSES_ROOT, ".html", REG_SZ, previousClass, static_cast<DWORD>(strlen(previousClass)));
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "ZandolinTestPage");
+        SetEnvironmentVariableA("ZANDOLIN_CMDRECORDER_LOG", nullptr);
+    }
+    bool opened(const std::string& page) const {
+        return waitFor([&] { return readFile(log).find("argv[1]: " + page + "\n") != std::string::npos; });
+    }
+};
+
+std::string settingsWith(const char* lastView, const char* splice) {
+    return crlfLines({"#### zandolin.ini ####", "########################", "", "", "avisynth path", "", "", "",
+                      "project path", "", "", "", "last font", "", "", "", "", "last view", lastView, "", "",
+                      "last ar", "1", "", "", "jump", "300", "", "", "main window", "1 100 80 700 500", "", "",
+                      "write script", splice, "", "", "button 1", "", "", "", "", "button 2", "", "", "", "",
+                      "button 3", "", "", "", "", "button 4", "", "", "", "", "button 5", "", "", "", "",
+                      "button 6", "", "", "", "", "end zandolin.ini"});
+}
+
+HWND startProgram(ProgramFolder& folder, Program& program, const char* lastView, const char* splice) {
+    folder.write("encoder.ini", crlfLines({"#### encoder.ini ####", "end encoder.ini"}));
+    folder.write("zandolin.ini", settingsWith(lastView, splice));
+    if (!program.start(folder)) return nullptr;
+    return program.waitForMainWindow();
+}
+
+// The main window's own background, left of the tab control.
+POINT background(HWND main) {
+    POINT p = {4, 100};
+    ClientToScreen(main, &p);
+    return p;
+}
+
+void openOptions(const Program& program, HWND main) {
+    chooseFromMenu(program, background(main), {VK_UP, VK_UP, VK_UP, VK_UP, VK_RETURN});
+}
+void openCompressors(const Program& program, HWND main) {
+    chooseFromMenu(program, background(main), {VK_UP, VK_UP, VK_UP, VK_RETURN});
+}
+void openAbout(const Program& program, HWND main) {
+    chooseFromMenu(program, background(main), {VK_UP, VK_UP, VK_RIGHT, VK_UP, VK_RETURN});
+}
+
+}  // namespace
+
+TEST(Panels, OptionsAboutAndCompressorsJourney) {
+    ProgramFolder folder;
+    TempFolder logs;
+    HtmlPagesRecorded pages(logs.file("pages.log"));
+    Program program;
+    // Tips code 4: Beginner and Normal on, Advanced off; line numbers on.
+    HWND main = startProgram(folder, program, "1 1 0 1 4 1", "1");
+    ASSERT_NE(main, nullptr);
+    HWND editor = FindWindowExA(main, nullptr, "Scintilla", nullptr);
+    ASSERT_GT(SendMessageA(editor, sciGetMarginWidth, 0, 0), 0);
+
+    // Options: the states come from the file; Advanced on, Line numbers off, OK.
+    openOptions(program, main);
+    HWND options = waitForPanel(program, "Zandolin Options Dialog");
+    ASSERT_NE(options, nullptr);
+    HWND beginner = child(options, "Beginner Tips"), normal = child(options, "Normal Tips");
+    HWND advanced = child(options, "Advanced Tips"), lines = child(options, "Line numbers");
+    ASSERT_TRUE(beginner && normal && advanced && lines);
+    EXPECT_TRUE(checked(beginner));
+    EXPECT_TRUE(checked(normal));
+    EXPECT_FALSE(checked(advanced));
+    EXPECT_TRUE(checked(lines));
+    EXPECT_NE(child(options, "\tzandolin@zandolin.org", "Static"), nullptr);
+    click(advanced);
+    click(lines);
+    ASSERT_TRUE(waitFor([&] { return checked(advanced) && !checked(lines); }));
+    click(child(options, "OK"));
+    EXPECT_TRUE(panelGone(options));
+    EXPECT_TRUE(waitFor([&] { return folder.read("zandolin.ini").find("\r\nlast view\r\n1 1 0 1 9 0\r\n") != std::string::npos; }));
+    EXPECT_TRUE(waitFor([&] { return SendMessageA(editor, sciGetMarginWidth, 0, 0) == 0; }));
+
+    // Again: Help opens the options page and keeps the panel; Esc cancels and writes nothing.
+    const std::string saved = folder.read("zandolin.ini");
+    openOptions(program, main);
+    options = waitForPanel(program, "Zandolin Options Dialog");
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(checked(child(options, "Advanced Tips")));
+    EXPECT_FALSE(checked(child(options, "Line numbers")));
+    click(child(options, "Help"));
+    EXPECT_TRUE(pages.opened(folder.path + "docs\\English\\prefhelp.html"));
+    EXPECT_TRUE(IsWindowVisible(options));
+    click(child(options, "Advanced Tips"));
+    press(VK_ESCAPE);
+    EXPECT_TRUE(panelGone(options));
+    EXPECT_EQ(folder.read("zandolin.ini"), saved);
+
+    // About: the three groups with the versions of what is loaded.
+    openAbout(program, main);
+    HWND about = waitForPanel(program, "  about Zandolin");
+    ASSERT_NE(about, nullptr);
+    for (const char* group : {"Zandolin", "Script Editor for Zandolin", "AviSynth"})
+        EXPECT_NE(child(about, group), nullptr) << group;
+    EXPECT_NE(child(about, "version:  0.0.2.0 beta - 27 July 2007", "Static"), nullptr);
+    const std::string editorVersion = editorLibraryVersion(folder.file("SciLexer.dll"));
+    ASSERT_FALSE(editorVersion.empty());
+    EXPECT_NE(child(about, "Scintilla   ... version:  " + editorVersion, "Static"), nullptr);
+    EXPECT_NE(child(about, "version:  2.60  Jan 1, 2026  -  00:00:00", "Static"), nullptr);
+    // A page that opens closes the box.
+    click(child(about, "Zandolin User's Guide"));
+    EXPECT_TRUE(pages.opened(folder.path + "docs\\English\\UsersGuide.html"));
+    EXPECT_TRUE(panelGone(about));
+    // A missing one is told, and the box stays.
+    ASSERT_TRUE(DeleteFileA(folder.file("docs\\English\\UsersGuide.html").c_str()));
+    openAbout(program, main);
+    about = waitForPanel(program, "  about Zandolin");
+    ASSERT_NE(about, nullptr);
+    click(child(about, "Zandolin User's Guide"));
+    MessageBoxSeen box;
+    ASSERT_TRUE(waitForMessageBox(program, box));
+    EXPECT_EQ(box.title, "Open Zandolin's User's Guide");
+    EXPECT_EQ(box.text, "Can not find file.");
+    ASSERT_TRUE(answer(box, IDOK));
+    EXPECT_TRUE(IsWindowVisible(about));
+
+    // While the box is open the main window neither follows a drag nor takes F10; then Esc.
+    RECT before;
+    GetWindowRect(main, &before);
+    POINT from = background(main);
+    dragMouse(from, {from.x + 60, from.y + 40});
+    press(VK_F10);
+    press(VK_ESCAPE);
+    EXPECT_TRUE(panelGone(about));
+    RECT after;
+    GetWindowRect(main, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    HWND status = FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
+    EXPECT_EQ(statusText(status, 0), " Script Edit View");
+
+    // Compressors: names on both sides, in order.
+    openCompressors(program, main);
+    HWND compressors = waitForPanel(program, "Audio and Video Compression Dialog");
+    ASSERT_NE(compressors, nullptr);
+    std::vector<HWND> lists;
+    for (HWND w : childrenInCreationOrder(compressors))
+        if (windowClass(w) == "ListBox") lists.push_back(w);
+    ASSERT_EQ(lists.size(), 2u);
+    for (HWND list : lists) {
+        std::vector<std::string> names = listItems(list);
+        EXPECT_FALSE(names.empty());
+        for (size_t i = 1; i < names.size(); ++i) EXPECT_LE(lstrcmpiA(names[i - 1].c_str(), names[i].c_str()), 0);
+    }
+    click(child(compressors, "Cancel"));
+    EXPECT_TRUE(panelGone(compressors));
+
+    // Free again: F10 reaches the main window.
+    press(VK_F10);
+    EXPECT_TRUE(waitFor([&] { return statusText(status, 0) != " Script Edit View"; }));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.waitForExit(), 0);
+}

@@ -12,10 +12,6 @@ void openToolButtonPanel(AppState& app, int button);  // kind 3, button 1..6
 void openFilterParameterPanel(AppState& app);         // kind 4
 void openOptionsPanel(AppState& app);                 // kind 5
 void openSaveWavePanel(AppState& app);                // kind 6
-// Kind 6 for the encode flow: measures scriptPath, opens the panel and starts timer 222, whose
-// tick saves the audio quietly as encoderOutput with ".wav" in place of its last four
-// characters, closes the panel, sets saveWaveThenEncode and clicks "Encode Source" again.
-void openSaveWavePanelForEncode(AppState& app, const char* scriptPath, const char* encoderOutput);
 void openFilterListPanel(AppState& app);              // kind 7
 void openAboutPanel(AppState& app);                   // kind 8
 void openScenePreviewPanel(AppState& app);            // kind 9

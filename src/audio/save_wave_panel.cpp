@@ -64,32 +64,20 @@ void formatSaveWaveSize(char* out, size_t cap, uint32_t size) {
 
 void buildSaveWaveInfoLines(const SaveWaveReport& r, SaveWaveInfoLine (&lines)[saveWaveInfoLineCount]) {
     formatText(lines[0].text, sizeof lines[0].text, "nChannels = %s", r.channels);
-    lines[0].fromBottom = 330;
-    lines[0].width = 100;
 
     switch (r.formatCode) {
-    case 1: copyText(lines[1].text, "Audio Format = PCM"); lines[1].width = 100; break;
-    case 3: copyText(lines[1].text, "Audio Format = IEEE Float"); lines[1].width = 130; break;
-    default: copyText(lines[1].text, "Audio Format = NONE"); lines[1].width = 120; break;
+    case 1: copyText(lines[1].text, "Audio Format = PCM"); break;
+    case 3: copyText(lines[1].text, "Audio Format = IEEE Float"); break;
+    default: copyText(lines[1].text, "Audio Format = NONE"); break;
     }
-    lines[1].fromBottom = 310;
 
     formatText(lines[2].text, sizeof lines[2].text, "nBitsPerSample = %s", r.bits);
-    lines[2].fromBottom = 290;
-    lines[2].width = 100;
     formatText(lines[3].text, sizeof lines[3].text, "nSamplesPerSec = %s", r.rate);
-    lines[3].fromBottom = 270;
-    lines[3].width = 150;
     formatText(lines[4].text, sizeof lines[4].text, "nAvgBytesPerSec = %s", r.byteRate);
-    lines[4].fromBottom = 250;
-    lines[4].width = 180;
     formatText(lines[5].text, sizeof lines[5].text, "TotalTime = %u:%02u:%02u", unsigned(r.seconds / 3600),
                unsigned(r.seconds / 60 % 60), unsigned(r.seconds % 60));
-    lines[5].fromBottom = 230;
-    lines[5].width = 180;
     formatSaveWaveSize(lines[6].text, sizeof lines[6].text, r.size);
-    lines[6].fromBottom = 210;
-    lines[6].width = 180;
+    for (int i = 0; i < saveWaveInfoLineCount; ++i) lines[i].fromBottom = 330 - 20 * i;
     lines[6].height = 50;
 }
 

@@ -30,7 +30,8 @@ SaveWaveReport parseSaveWaveReport(const char* report);
 struct SaveWaveInfoLine {
     char text[64] = {};
     int fromBottom = 0;
-    int width = 0;
+    // As wide as the longest line: narrower labels wrapped "Audio Format = NONE".
+    int width = 180;
     int height = 20;
 };
 constexpr int saveWaveInfoX = 410;

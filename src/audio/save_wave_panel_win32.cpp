@@ -11,6 +11,7 @@
 #include "app/views_layout_win32.h"
 #include "audio/wave_export.h"
 #include "base/bounded_text.h"
+#include "dialogs/panel_open_win32.h"
 #include "editor/script_editor.h"
 
 namespace {
@@ -21,9 +22,6 @@ const char* const unsavedText =
     "Your script has been modified or has not been saved.\n\nUntil I can get this fixed can you please cancel "
     "out of this dialog window, save your source script and try again.\n\nThank you.";
 const char* const unsavedTitle = "Sorry...  Save Wave Dlg";
-const char* const askSaveText =
-    "I'm sorry, but Zandolin has detected that your script is \"untitled\" or was not saved after the last "
-    "modification. \n\nClick Yes to save, No to return to the editor without saving.\n\nThank you.";
 const char* const forcedChannelsText =
     "This version of Zandolin will not save wave files that are larger that four gigabytes.\n\nThe channels "
     "will be saved as individual wave files.";
@@ -131,7 +129,7 @@ void change(AppState& app, SaveWavePanel& p) {
 }
 
 void startByItself(AppState& app, SaveWavePanel& p) {
-    waveNameReplacingEnd(p.outputName, sizeof p.outputName, p.encoderOutput);
+    waveNameReplacingEnd(p.outputName, sizeof p.outputName, app.encoding.lastEncoderOutput);
     SetWindowTextA(p.outputLabel, p.outputName);
     UpdateWindow(p.outputLabel);
     runExport(app, p, exportModeSingle, true);
@@ -140,16 +138,18 @@ void startByItself(AppState& app, SaveWavePanel& p) {
     SendMessageA(windowAt(winEncode), BM_CLICK, 0, 0);
 }
 
-bool buildPanel(AppState& app, const char* scriptPath) {
+}  // namespace
+
+// The script in the editor: the project script while the project is shown and encoded.
+void openSaveWavePanel(AppState& app) {
     PanelHost& host = app.panelHost;
     SaveWavePanel& p = app.saveWavePanel;
     p = SaveWavePanel{};
-    copyText(p.scriptPath, scriptPath);
-    waveNameFromScript(p.outputName, sizeof p.outputName, scriptPath);
-    if (!host.createFrame(windowAt(winMain), "Save Audio as Wave ", 1.2)) return false;
-    RECT client = {};
-    GetClientRect(host.frame, &client);
-    const int w = client.right, h = client.bottom;
+    copyText(p.scriptPath, app.encodeProject ? app.views.projectScriptPath : app.views.sourceScriptPath);
+    waveNameFromScript(p.outputName, sizeof p.outputName, p.scriptPath);
+    exportAudio(app.clip, p.scriptPath, nullptr, windowAt(winMain), nullptr, exportModeReport, false);
+    int w = 0, h = 0;
+    if (!beginPanel(app, panelSaveWave, "Save Audio as Wave ", 1.2, w, h)) return;
 
     p.closeButton = host.createCancelButton(w - 120, h - 42, 110, 32);
     SetWindowTextA(p.closeButton, "Close / Cancel");
@@ -161,7 +161,9 @@ bool buildPanel(AppState& app, const char* scriptPath) {
     host.createStaticText(p.scriptPath, 30, 100, w - 220, 40);
     host.createStaticText("Output", 20, 150, 60, 20);
     p.outputLabel = host.createStaticText(p.outputName, 30, 170, w - 220, 60);
-    host.createStaticText("To change the saved file name click Change ->", 250, 240, 300, 20);
+    // The hint points at the Change button beside it, so it ends where the button begins.
+    const int hintWidth = 270, hintX = w - 100 - hintWidth > 10 ? w - 100 - hintWidth : 10;
+    host.createStaticText("To change the saved file name click Change ->", hintX, 240, hintWidth, 20);
     p.changeButton = host.createTextButton("Change", w - 100, h - 118, 64, 26);
     p.progressBar = host.createProgressBar(10, h - 70, w - 20, 20);
     if (p.progressBar) SendMessageA(p.progressBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
@@ -170,35 +172,9 @@ bool buildPanel(AppState& app, const char* scriptPath) {
     buildSaveWaveInfoLines(parseSaveWaveReport(app.clip.audioReport), lines);
     for (const SaveWaveInfoLine& line : lines)
         host.createStaticText(line.text, saveWaveInfoX, h - line.fromBottom, line.width, line.height);
-
-    host.panelKind = panelSaveWave;
-    app.panelOpen = true;
-    app.panelKind = panelSaveWave;
-    app.panelWindow = host.frame;
-    app.panelStep = 0;
-    return true;
-}
-
-bool openOn(AppState& app, const char* scriptPath) {
-    exportAudio(app.clip, scriptPath, nullptr, windowAt(winMain), nullptr, exportModeReport, false);
-    return buildPanel(app, scriptPath);
-}
-
-}  // namespace
-
-void openSaveWavePanel(AppState& app) {
-    if (!scriptSaved(app)) {
-        if (MessageBoxA(windowAt(winMain), askSaveText, "Save Audio as Wave File", MB_YESNO) == IDYES)
-            app.pendingSaveAs = true;
-        return;
-    }
-    openOn(app, app.views.sourceScriptPath);
-}
-
-void openSaveWavePanelForEncode(AppState& app, const char* scriptPath, const char* encoderOutput) {
-    if (!openOn(app, scriptPath)) return;
-    copyText(app.saveWavePanel.encoderOutput, encoderOutput);
-    SetTimer(windowAt(winMain), timerSaveWaveContinue, 500, nullptr);
+    // The info lines are narrow: in the dialog font they fit.
+    for (HWND c = GetWindow(host.frame, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) useDialogFont(host, c);
+    showPanel(app);
 }
 
 void handleSaveWavePanel(AppState& app) {

@@ -16,7 +16,6 @@ enum SaveWaveState {
 struct SaveWavePanel {
     char scriptPath[260] = {};
     char outputName[saveWaveNameSize] = {};
-    char encoderOutput[260] = {};  // the encode flow's output file, for the quiet save
     int state = saveWaveIdle;
     HWND saveButton = nullptr;
     HWND changeButton = nullptr;

@@ -9,6 +9,7 @@
 #include "app/shell_events.h"
 #include "app/views_layout_win32.h"
 #include "base/bounded_text.h"
+#include "dialogs/panel_open_win32.h"
 #include "editor/editor_assist.h"
 #include "editor/editor_events_win32.h"
 #include "editor/parameter_panel.h"
@@ -72,6 +73,12 @@ int rowOfInclude(const FilterParameterPanel& p, HWND window) {
     for (size_t i = 0; i < p.rows.size(); ++i)
         if (window && p.rows[i].include == window) return int(i);
     return -1;
+}
+
+// The row any of whose controls is window; -1.
+int rowOfControl(const FilterParameterPanel& p, HWND window) {
+    int row = rowOfValue(p, window);
+    return row >= 0 ? row : rowOfInclude(p, window);
 }
 
 void placeRows(FilterParameterPanel& p) {
@@ -167,7 +174,8 @@ bool takeInput(AppState& app, FilterParameterPanel& p) {
     if (!m.hwnd || !IsChild(app.panelHost.frame, m.hwnd)) return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     if (m.message == WM_KEYDOWN && m.wParam == VK_TAB && !ctrl) {
-        int row = rowOfValue(p, m.hwnd);
+        // From a row's include box Tab goes on to the next row, as from its value.
+        int row = rowOfControl(p, m.hwnd);
         focusRow(p, nextFocusRow(row >= 0 ? row : p.focusedRow - 1, p.rows.size()));
     } else if (m.message == WM_KEYDOWN && ctrl && shift && m.wParam == WPARAM(VkKeyScanA('o') & 0xFF)) {
         int row = rowOfValue(p, m.hwnd);
@@ -260,11 +268,10 @@ void openFilterParameterPanel(AppState& app) {
     p.model.open(app.avisynth.parameterText(), name);
 
     PanelHost& host = app.panelHost;
-    if (!host.createFrame(windowAt(winMain), "Zandolin Filter / Function Parameter help", 1.35)) return;
-    RECT frameRect = {}, client = {};
+    int w = 0, h = 0;
+    if (!beginPanel(app, panelFilterParameters, "Zandolin Filter / Function Parameter help", 1.35, w, h)) return;
+    RECT frameRect = {};
     GetWindowRect(host.frame, &frameRect);
-    GetClientRect(host.frame, &client);
-    const int w = client.right, h = client.bottom;
     host.createOkButton(w - 180, h - 40, 80, 30);
     host.createCancelButton(w - 90, h - 40, 80, 30);
     host.createStaticText(name, 10, 6, 300, 20);
@@ -287,14 +294,10 @@ void openFilterParameterPanel(AppState& app) {
 
     p.rowArea = host.createContainerWindow(area.x, area.y, area.width, area.height);
     SetScrollRange(p.rowArea, SB_VERT, 0, p.model.scrollMaximum(), TRUE);
+    for (HWND c = GetWindow(host.frame, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) useDialogFont(host, c);
     buildRows(app, p);
+    showPanel(app);
     if (!p.rows.empty()) SetFocus(p.rows[0].value);
-
-    host.panelKind = panelFilterParameters;
-    app.panelOpen = true;
-    app.panelKind = panelFilterParameters;
-    app.panelWindow = host.frame;
-    app.panelStep = 0;
     if (onCall) {
         p.model.readBack(call.arguments, p.clipNames, host.frame);
         showValues(p);

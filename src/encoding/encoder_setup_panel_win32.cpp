@@ -286,8 +286,7 @@ void handleEncoderSetupPanel(AppState& app) {
         if (panel.icon) DestroyIcon(panel.icon);
         panel.icon = nullptr;
         closePanel(app);
-        app.relayoutRequested = true;
-        applyView(app);
+        layoutRefresh(app);  // the encode tip and the button icons follow the new settings
     } else if (result == setupDelete) {
         handle(app, nullptr, false);
     }

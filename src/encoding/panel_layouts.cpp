@@ -37,7 +37,7 @@ ToolButtonLayout toolButtonLayout(int w, int h) {
     l.fileTitle = at(15, 54, 365, 32);
     l.chosenTitle = at(15, 45, 350, 32);
     l.clickHere = at(384, 60, 100, 64);
-    l.commandLabel = at(15, 80, 100, 16);
+    l.commandLabel = at(15, 80, 150, 16);
     l.commandLine = at(15, 100, 390, 140);
     return l;
 }

@@ -120,7 +120,6 @@ void handleToolButtonPanel(AppState& app) {
         panel.icon = nullptr;
         closePanel(app);
         reloadToolButtons(app);
-        app.relayoutRequested = true;
-        applyView(app);
+        layoutRefresh(app);  // the encode tip and the button icons follow the new settings
     }
 }

@@ -6,97 +6,52 @@
 #include "encoding/panel_layouts.h"
 
 namespace {
-uint32_t code(const char (&text)[5]) {
-    return uint32_t(uint8_t(text[0])) | uint32_t(uint8_t(text[1])) << 8 | uint32_t(uint8_t(text[2])) << 16 |
-           uint32_t(uint8_t(text[3])) << 24;
-}
-
-bool inside(const ControlPlace& p, int w, int h) {
-    return p.x >= 0 && p.y >= 0 && p.x + p.width <= w && p.y + p.height <= h;
-}
 bool overlap(const ControlPlace& a, const ControlPlace& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
-// Combo boxes are placed with the height of their open list; closed they are one line.
-ControlPlace closed(ControlPlace p) {
-    p.height = 24;
-    return p;
-}
-ControlPlace radioGroup(ControlPlace first) {
-    first.height *= 3;
-    return first;
-}
-
-void expectUnclutteredBottomRow(const std::vector<ControlPlace>& buttons, const std::vector<ControlPlace>& others,
-                                int w, int h) {
-    for (const ControlPlace& b : buttons) {
-        EXPECT_TRUE(inside(b, w, h)) << b.x << "," << b.y << " in " << w << "x" << h;
-        for (const ControlPlace& o : others) EXPECT_FALSE(overlap(b, o)) << b.x << "," << b.y;
-        for (const ControlPlace& o : buttons)
-            if (&o != &b) EXPECT_FALSE(overlap(b, o)) << b.x << "," << b.y;
+// The bottom row stays inside the client area and clear of every other control.
+void expectClearBottomRow(const std::vector<ControlPlace>& row, std::vector<ControlPlace> others, int w, int h) {
+    for (const ControlPlace& b : row) {
+        EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.width <= w && b.y + b.height <= h) << b.x << "," << b.y;
+        for (const ControlPlace& o : others) EXPECT_FALSE(overlap(b, o)) << b.x << "," << b.y << " vs " << o.x << "," << o.y;
+        others.push_back(b);
     }
 }
 }  // namespace
 
-TEST(ColourSpace, CodesAndTheTest) {
-    struct Case {
+TEST(ColourSpace, TestAgainstTheScriptsFormatAndTheControls) {
+    const uint32_t yv12 = 0x32315659, yuy2 = 0x32595559, dib = 0x20424944;  // "YV12", "YUY2", "DIB "
+    const struct {
         int colourSpace;
         uint32_t handler;
         bool mismatch;
-    } cases[] = {
-        {0, code("YUY2"), false},  // no test whatever the clip says
-        {1, code("YV12"), false},  {1, code("YUY2"), true},  {2, code("YUY2"), false},
-        {3, code("DIB "), false},  {4, code("DIB "), false}, {3, code("YV12"), true},
-        {1, 0, true},  // an unreadable clip does not pass
-        {7, code("YV12"), true},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(colourSpaceMismatch(c.colourSpace, c.handler), c.mismatch) << c.colourSpace;
-}
-
-TEST(ColourSpace, ShownCodeReadsBack) {
-    for (int c = 0; c <= 3; ++c) {
+    } cases[] = {{0, yuy2, false}, {1, yv12, false}, {1, yuy2, true}, {2, yuy2, false}, {3, dib, false},
+                 {4, dib, false},  {3, yv12, true},  {1, 0, true},  // an unreadable clip does not pass
+                 {7, yv12, true}};
+    for (const auto& c : cases) EXPECT_EQ(colourSpaceMismatch(c.colourSpace, c.handler), c.mismatch) << c.colourSpace;
+    for (int c = 0; c <= 4; ++c) {
         const ColourSpaceControls shown = showColourSpace(c);
-        EXPECT_EQ(shown.testChecked, c != 0);
         EXPECT_EQ(shown.radiosEnabled, c != 0);
-        EXPECT_EQ(readColourSpace(shown.testChecked, shown.radioChecked), c);
+        EXPECT_EQ(readColourSpace(shown.testChecked, shown.radioChecked), c == 4 ? 3 : c);  // 4 is 3's format
     }
-    // 4 is the same format as 3 and shows on its radio; nothing is checked past the three.
-    EXPECT_TRUE(showColourSpace(4).radioChecked[2]);
-    const ColourSpaceControls unknown = showColourSpace(9);
-    EXPECT_EQ(readColourSpace(unknown.testChecked, unknown.radioChecked), 0);
-}
-
-TEST(ColourSpace, UncheckedTestBoxStoresZeroWhateverRadioIsChecked) {
-    const bool second[colourSpaceRadioCount] = {false, true, false};
-    const bool both[colourSpaceRadioCount] = {false, true, true};
-    const bool none[colourSpaceRadioCount] = {};
+    const bool second[colourSpaceRadioCount] = {false, true, true};
     EXPECT_EQ(readColourSpace(false, second), 0);
     EXPECT_EQ(readColourSpace(true, second), 2);
-    EXPECT_EQ(readColourSpace(true, both), 2);
-    EXPECT_EQ(readColourSpace(true, none), 0);
 }
 
-// The client areas of the frames (650 x 416 and 500 x 320) less a caption and borders, as
-// different platforms draw them.
-TEST(PanelLayouts, BottomButtonsStayInsideTheClientAreaAndClearOfTheOtherControls) {
-    const int encoderSizes[][2] = {{644, 390}, {642, 380}, {650, 416}};
-    for (const auto& size : encoderSizes) {
-        const int w = size[0], h = size[1];
-        const EncoderSetupLayout l = encoderSetupLayout(w, h);
-        expectUnclutteredBottomRow({l.cancel, l.ok, l.save},
-                                   {closed(l.description), closed(l.paired), l.commandLine, l.deleteButton,
-                                    l.iconButton, l.helpButton, l.testBox, l.waveBox, radioGroup(l.radios)},
-                                   w, h);
-        EXPECT_TRUE(inside(l.commandLine, w, h));
-        EXPECT_TRUE(inside(radioGroup(l.radios), w, h));
-    }
-    const int toolSizes[][2] = {{494, 294}, {492, 284}, {500, 320}};
-    for (const auto& size : toolSizes) {
-        const int w = size[0], h = size[1];
-        const ToolButtonLayout l = toolButtonLayout(w, h);
-        expectUnclutteredBottomRow({l.cancel, l.ok}, {l.prompt, l.fileTitle, l.commandLine, l.iconButton}, w, h);
-        EXPECT_TRUE(inside(l.iconButton, w, h));
-        EXPECT_FALSE(overlap(l.iconButton, l.prompt));
+// Client areas of the 650 x 416 and 500 x 320 frames less a caption and borders of several sizes.
+TEST(PanelLayouts, BottomButtonsStayInsideAndClearOfTheOtherControls) {
+    for (int less : {0, 26, 36}) {
+        const int w = 650 - less / 4, h = 416 - less;
+        EncoderSetupLayout e = encoderSetupLayout(w, h);
+        e.description.height = e.paired.height = 24;  // closed combo boxes
+        e.radios.height *= 3;
+        expectClearBottomRow({e.cancel, e.ok, e.save},
+                             {e.description, e.paired, e.commandLine, e.deleteButton, e.iconButton, e.helpButton,
+                              e.testBox, e.waveBox, e.radios, e.iconLabel},
+                             w, h);
+        const ToolButtonLayout t = toolButtonLayout(w - 150, h - 96);
+        expectClearBottomRow({t.cancel, t.ok}, {t.prompt, t.fileTitle, t.commandLine, t.iconButton}, w - 150, h - 96);
+        EXPECT_FALSE(overlap(t.iconButton, t.prompt));
     }
 }

@@ -13,14 +13,3 @@ TEST(ParameterPanel, ScrollEventsStayInRange) {
     };
     for (const auto& c : cases) EXPECT_EQ(scrolledFirstRow(c.first, c.event, c.thumb, c.fields), c.expected);
 }
-
-TEST(ParameterPanel, TabWrapsAndScrollsTheFocusedRowIntoView) {
-    EXPECT_EQ(nextFocusRow(19, 20), 0);
-    EXPECT_EQ(nextFocusRow(0, 0), -1);
-    EXPECT_EQ(firstRowShowing(11, 0, 20), 1);
-    EXPECT_EQ(firstRowShowing(0, 9, 20), 0);
-    EXPECT_EQ(firstRowShowing(5, 0, 20), 0);
-    // A row's four controls fit the row area beside its scroll bar.
-    ParameterRowPlace row = parameterRowPlace(0, 0);
-    EXPECT_LE(row.includeX + parameterIncludeWidth + 20, parameterRowArea(675).width);
-}

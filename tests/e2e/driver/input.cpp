@@ -31,10 +31,13 @@ void sendKey(WORD vk, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
+// The hand moves on after a click, so a message follows the release: the program acts on a
+// click when its next message arrives.
 void click(POINT p, DWORD down, DWORD up) {
     sendMouse(p, 0);
     sendMouse(p, down);
     sendMouse(p, up);
+    sendMouse({p.x + 1, p.y + 1}, 0);
 }
 
 struct DescendantSearch {
@@ -190,31 +193,19 @@ bool saveScreen(const std::string& path) {
     return fclose(out) == 0;
 }
 
-bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout) {
-    constexpr UINT getMenuHandle = 0x01E1;  // MN_GETHMENU
+bool chooseMenuItem(DWORD processId, int item, DWORD timeout) {
     HWND popup = nullptr;
-    HMENU menu = nullptr;
     if (!waitFor(timeout, [&] {
             for (HWND w : topLevelWindows(processId))
-                if (windowClass(w) == "#32768") {
-                    popup = w;
-                    menu = reinterpret_cast<HMENU>(SendMessageA(w, getMenuHandle, 0, 0));
-                }
-            return menu != nullptr;
+                if (windowClass(w) == "#32768") popup = w;
+            return popup != nullptr;
         }))
         return false;
-    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-        char text[256] = {};
-        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
-        std::string shown = text;
-        shown = shown.substr(0, shown.find('\t'));
-        RECT r;
-        if (shown == itemText && GetMenuItemRect(nullptr, menu, UINT(i), &r)) {
-            clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-            return waitFor(timeout, [&] { return !IsWindowVisible(popup); });
-        }
-    }
-    return false;
+    // A popup's items belong to the program's process and cannot be read from here: they
+    // are reached by keys, as a person who knows the menu would. Down skips separators only.
+    for (int i = 0; i < item; ++i) pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+    return waitFor(timeout, [&] { return !IsWindowVisible(popup); });
 }
 
 HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout) {

@@ -28,9 +28,9 @@ void pressKeys(std::initializer_list<WORD> keys);
 // Types the characters of text into whatever has the keyboard focus.
 void typeText(const std::string& text);
 
-// Waits for the process's popup menu and clicks its item with that text (the text before
-// any tab); false when no such menu or item showed up in time.
-bool chooseMenuItem(DWORD processId, const std::string& itemText, DWORD timeout = 15000);
+// Waits for the process's popup menu and chooses its item-th item (from 1, separators not
+// counted); false when no menu showed up or it did not close.
+bool chooseMenuItem(DWORD processId, int item, DWORD timeout = 15000);
 // Waits for a visible top-level window of the process with that title.
 HWND waitForWindowTitled(DWORD processId, const std::string& title, DWORD timeout = 15000);
 // The first descendant of parent of that class with that text (any text when text is null).

@@ -47,7 +47,7 @@ set_target_properties(wine_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${test_dir}
 file(GLOB driver_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 add_library(zdriver STATIC ${driver_sources})
 target_include_directories(zdriver PUBLIC ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(zdriver PUBLIC user32 gdi32 comctl32 kernel32 psapi)
+target_link_libraries(zdriver PUBLIC user32 gdi32 comctl32 kernel32 psapi version)
 
 file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${e2e_test_sources} ${test_support_sources})

@@ -35,7 +35,13 @@ void recordCommand(WPARAM wParam, LPARAM lParam, bool& handled) {
         }
     }
     switch (notification) {
-    case 0: e.buttonClicked = 1; e.eventSender = sender; break;
+    case 0:
+        e.buttonClicked = 1;
+        e.eventSender = sender;
+        // The loop reads the flags before it dispatches: without another message the
+        // click would wait until the mouse next moves.
+        PostMessageA(nullptr, WM_NULL, 0, 0);
+        break;
     case 1:
         if (id != 1550) {
             e.selectionChange = 1;

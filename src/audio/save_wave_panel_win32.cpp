@@ -135,7 +135,9 @@ void startByItself(AppState& app, SaveWavePanel& p) {
     runExport(app, p, exportModeSingle, true);
     closePanel(app);
     app.saveWaveThenEncode = true;
-    SendMessageA(windowAt(winEncode), BM_CLICK, 0, 0);
+    // Posted: a click sent from inside the panel's handler would be cleared with the panel's
+    // own click flag before the control events could see it.
+    PostMessageA(windowAt(winEncode), BM_CLICK, 0, 0);
 }
 
 }  // namespace

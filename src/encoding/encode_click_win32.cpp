@@ -6,7 +6,6 @@
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/views_layout_win32.h"
-#include "audio/wave_export.h"
 #include "base/bounded_text.h"
 #include "encoding/colour_space.h"
 #include "encoding/encode_script.h"
@@ -36,7 +35,9 @@ int mediaFilterIndex(const char* extension) {
     return 0;
 }
 
-const char* projectScript(const AppState& app);
+const char* projectScript(const AppState& app) {
+    return app.views.projectScriptPath[0] ? app.views.projectScriptPath : app.project.projectScriptPath;
+}
 
 const char* scriptToEncode(const AppState& app) {
     return app.encodeProject ? projectScript(app) : app.views.sourceScriptPath;
@@ -82,10 +83,6 @@ bool colourSpaceRefused(AppState& app, HWND main) {
     return colourSpaceMismatch(entry.colourSpace, app.clip.handlerCode);
 }
 
-const char* projectScript(const AppState& app) {
-    return app.views.projectScriptPath[0] ? app.views.projectScriptPath : app.project.projectScriptPath;
-}
-
 void afterEncode(AppState& app, int result, HWND main) {
     if (result == encodeNoEncoder) {
         // OK does what a right-click on the encode button does. Opened here rather than by
@@ -93,10 +90,10 @@ void afterEncode(AppState& app, int result, HWND main) {
         // or be handled on a mouse move, messages the right-click phase rightly ignores.
         if (showMessageBox(main, addEncoderText, "Encode File", mbOkCancel) == answerOk) openEncoderSetupPanel(app);
     } else if (result == encodeSaveWaveFirst) {
-        exportAudio(app.clip, scriptToEncode(app), "", main, nullptr, exportModeReport, false);
+        // On the timer's first tick the panel saves the audio by itself, named after the chosen
+        // output, and clicks the encode button again with saveWaveThenEncode set.
         openSaveWavePanel(app);
-        // The timer's first tick lets the save-wave panel start the export by itself.
-        SetTimer(main, timerSaveWaveContinue, 500, nullptr);
+        if (app.panelKind == panelSaveWave) SetTimer(main, timerSaveWaveContinue, 500, nullptr);
     } else {
         const int view = app.views.currentView;
         const char* script = scriptToEncode(app);

@@ -13,7 +13,8 @@
 long long rowFrames(const SceneRow& row) {
     long long start = 0, end = 0;
     if (!parseFrameNumber(row.start, start) || !parseFrameNumber(row.end, end)) return 0;
-    if (end - start < 1) return 0;
+    // A scene whose end is its start is one frame, as trim gives it.
+    if (end < start) return 0;
     long long frames = end - start + 1;
     if (strcmp(row.transition, "FadeIn") == 0 || strcmp(row.transition, "FadeOut") == 0) frames += 1;
     if (strcmp(row.transition, "FadeIO") == 0) frames += 2;

@@ -10,6 +10,11 @@
 #include "base/line_file.h"
 
 namespace {
+// trim(0,0) means the whole clip; the one-frame scene at frame 0 is trim(0,-1).
+long long trimEnd(long long start, long long end) { return start == 0 && end == 0 ? -1 : end; }
+}  // namespace
+
+namespace {
 
 // Rows of a file read one line each, with the following row in view. Rows past the end of the
 // file are empty, so their words are not numbers and leave the values as they were.
@@ -242,11 +247,12 @@ int writePassThree(const char* programFolder, int rowCount, const char* sourceSc
             formatText(line, sizeof line, "t%02i = %s(trim(%lli,%lli),trim(%lli,%lli),%lli)", i, name, start,
                        start + 10 + frames, end - frames - 10, end, frames);
         else if (isNone(name))
-            formatText(line, sizeof line, "t%02i = trim(%lli,%lli)", i, start, end);
+            formatText(line, sizeof line, "t%02i = trim(%lli,%lli)", i, start, trimEnd(start, end));
         else
-            formatText(line, sizeof line, "t%02i = %s(trim(%lli,%lli),%lli)", i, name, start, end, frames);
+            formatText(line, sizeof line, "t%02i = %s(trim(%lli,%lli),%lli)", i, name, start, trimEnd(start, end),
+                       frames);
         good = out.line(line) && good;
-        if (chapters) chapters->addPiece(name, frames, start, end);
+        if (chapters) chapters->addPiece(name, frames, start, isDissolve(name) ? end : trimEnd(start, end));
     }
     fclose(in);
     good = out.line("") && good;

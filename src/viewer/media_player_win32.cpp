@@ -46,6 +46,19 @@ void errorText(HRESULT hr, char* out, DWORD cap) {
     if (!get || get(hr, out, cap) == 0) formatText(out, cap, "Error 0x%08lx", static_cast<unsigned long>(hr));
 }
 
+// While a graph plays, this thread wakes often: a renderer drawing from its own thread reaches
+// the screen only when the window's thread goes back to its messages (so on Wine).
+UINT_PTR paintTimer = 0;
+void CALLBACK paintTick(HWND, UINT, UINT_PTR, DWORD) {}
+
+void keepPainting(bool on) {
+    if (on && !paintTimer) paintTimer = SetTimer(nullptr, 0, 10, paintTick);
+    if (!on && paintTimer) {
+        KillTimer(nullptr, paintTimer);
+        paintTimer = 0;
+    }
+}
+
 // What the property-page thread works on: the filter it owns and the frame's caption.
 struct PropertyJob {
     IBaseFilter* filter;
@@ -283,6 +296,7 @@ void MediaPlayer::openMedia(const char* path, int view) {
         timerTick_ = 363;
     }
 
+
     built_ = true;
     if (scriptMode_ && scriptClip_.hasVideo) {
         togglePlay("main");
@@ -385,6 +399,7 @@ void MediaPlayer::togglePlay(const char* which) {
             alpha_.control->Run();
         }
         alpha_.playing = !alpha_.playing;
+        keepPainting(alpha_.playing || playing_);
         return;
     }
     if (!graph_) return;
@@ -399,6 +414,7 @@ void MediaPlayer::togglePlay(const char* which) {
         playing_ = true;
         setPowerFeatures(false);
     }
+    keepPainting(playing_ || alpha_.playing);
     release(control);
 }
 
@@ -420,6 +436,8 @@ void MediaPlayer::restartAt(long long position) {
     // its messages, not at some later input.
     OAFilterState state;
     control->GetState(2000, &state);
+    // Some renderers draw a paused frame only when asked to paint.
+    if (HWND video = win(winVideo)) RedrawWindow(video, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     current_ = position;
     release(seeking);
     release(control);
@@ -572,10 +590,10 @@ bool placeVideoWindow(IVideoWindow* window, int width, int height) {
     long x = 0, y = 0, w = 0, h = 0, visible = OAFALSE;
     window->GetWindowPosition(&x, &y, &w, &h);
     window->get_Visible(&visible);
-    if (x == 0 && y == 0 && w == width && h == height && visible == OATRUE) return false;
-    window->SetWindowPosition(0, 0, width, height);
-    window->put_Visible(OATRUE);
-    return true;
+    bool moved = !(x == 0 && y == 0 && w == width && h == height) || visible != OATRUE;
+    if (moved) window->SetWindowPosition(0, 0, width, height);
+    window->put_Visible(OATRUE);  // showing a shown window changes nothing
+    return moved;
 }
 
 }  // namespace
@@ -600,7 +618,7 @@ void MediaPlayer::layoutVideo() {
         drawFrameInfo();
         release(window);
         // A moved window is blank until its graph delivers the frame again.
-        if (built_ && !playing_ && moved) restartAt(current_);
+        if (moved) RedrawWindow(win(winVideo), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         if (alpha_.built && !alpha_.playing && alphaMoved && alpha_.seeking) {
             LONGLONG current = 0, stop = 0;
             alpha_.seeking->GetPositions(&current, &stop);
@@ -656,6 +674,7 @@ bool MediaPlayer::openNeighbour(NeighbourGraph& n, const char* path, long long f
 }
 
 void MediaPlayer::closeNeighbour(NeighbourGraph& n) {
+    if (&n == &alpha_ && n.playing) keepPainting(playing_);
     if (n.window) {
         n.window->put_Visible(OAFALSE);
         n.window->put_Owner(0);

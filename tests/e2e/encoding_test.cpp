@@ -82,11 +82,13 @@ void answerFileDialog(const Program& program, const std::string& title, const st
     ASSERT_TRUE(waitUntilGone(dialog.window));
 }
 
-// Clicks into a field and presses keys there once it has the focus.
+// Clicks into a field and presses keys there once it has the focus. The program looks at a
+// key's effect when its next message comes, so a lone Shift follows, as a hand would.
 void pressIn(HWND field, std::initializer_list<WORD> keys) {
     click(field);
     ASSERT_TRUE(waitForFocusIn(field));
     for (WORD key : keys) pressKey(key);
+    pressKey(VK_SHIFT);
 }
 
 // Replaces the one line of an edit or a combo box's edit.
@@ -94,6 +96,18 @@ void retype(HWND field, const std::string& text) {
     pressIn(field, {VK_HOME});
     pressKey(VK_END, false, true);
     typeText(text);
+}
+
+// Clicks a control of the main window once it is the window under its middle: after a
+// launch the window is restored and laid out again, and meanwhile the click would land on
+// the background.
+void clickShown(HWND control, bool right = false) {
+    RECT r = {};
+    pollFor(30000, [&] {
+        GetWindowRect(control, &r);
+        return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == control;
+    });
+    click(control, right);
 }
 
 HWND button(HWND panel, const char* text) { return childrenOf(panel, "Button", text).at(0); }
@@ -107,19 +121,19 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     pressKey(VK_F11);  // the encode button belongs to the Video Editor
     ASSERT_TRUE(pollFor(30000, [&] { return IsWindowVisible(encode) != 0; }));
     const auto openPanel = [&](bool viaRightClick) {
-        if (viaRightClick) click(encode, true);
+        if (viaRightClick) clickShown(encode, true);
         HWND panel = waitForTopLevel(s.program.id(), "TheWinClass", "Encoder Setup  -  ");
         return panel && waitForChild(panel, "Button", "DIB (RGB)") ? panel : nullptr;
     };
+    // Read only once the panel shows it is done: a reader holding the file open while the
+    // program replaces it would make the replacement fail.
     const auto expectList = [&](const std::string& defaultNumber, const std::vector<EncoderFileLinesForTest>& entries) {
-        std::string expected = encoderFileText(defaultNumber, entries);
-        pollFor(10000, [&] { return s.folder.read("encoder.ini") == expected; });
-        EXPECT_EQ(s.folder.read("encoder.ini"), expected);
+        EXPECT_EQ(s.folder.read("encoder.ini"), encoderFileText(defaultNumber, entries));
     };
     const std::string videoCommand = "-i %filename -o %ofile.avi -q 5", audioCommand = "-a %filename %ofilename";
 
     // No default encoder: OK opens the setup panel.
-    click(encode);
+    clickShown(encode);
     EXPECT_EQ(expectBox(s.program, "Encode File", IDOK),
               "You need to add an encoder for Zandolin to use.\nIf you wish to add an encoder to the encoder list "
               "click OK\n\nor Right-click the encode button at anytime to add or modify your ecoder settings.");
@@ -139,6 +153,7 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
         click(button(panel, "Test Output colorspace before encoding"));
         if (radio) click(button(panel, radio));
         click(button(panel, "Save"));
+        EXPECT_NE(waitForChild(panel, "Static", "Encoder Description", 10000), nullptr);  // saved and shown again
     };
     addEncoder("video", videoCommand, "YV12");
     expectList("01", {{"01", s.recorder, "video 1 N ", videoCommand}});
@@ -154,7 +169,7 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     expectList("01", {{"01", s.recorder, "video 1 N Audio audio", videoCommand}, {"02", s.recorder, "audio 0 N ", audioCommand}});
 
     // The encoder wants YV12, the script gives YUY2: nothing runs.
-    click(encode);
+    clickShown(encode);
     answerFileDialog(s.program, "Encoder output file");
     EXPECT_EQ(expectBox(s.program, "Error! Color-Space Mismatch, Encode", IDOK),
               "The script you wish to encode is reporting a different color-space than that which the encoder "
@@ -167,7 +182,7 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     // The proposed name is the script's without ".avs" with the template's extension; the
     // audio encoder runs first; the window is minimized and titled "Encoding" meanwhile.
     DeleteFileA(s.hold.c_str());
-    click(encode);
+    clickShown(encode);
     answerFileDialog(s.program, "Encoder output file");
     ASSERT_TRUE(pollFor(30000, [&] { return readFile(s.log).find("begin") != std::string::npos; }));
     EXPECT_EQ(windowText(s.main), "Encoding");
@@ -176,6 +191,18 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     ASSERT_TRUE(s.ranAndBack(2));
     EXPECT_EQ(s.commandLines()[0], "\"" + s.recorder + "\" -a " + s.quoted("clip.avs") + "  " + s.quoted("clip_Audio.mpa") + "  ");
     EXPECT_EQ(s.commandLines()[1], "\"" + s.recorder + "\" -i  " + s.quoted("clip.avs") + "  -o  " + s.quoted("clip.avi") + "  -q 5");
+
+    // Audio wanted as WAV first: the click saves it, named after the output, and the replayed
+    // click encodes with the name chosen before.
+    ASSERT_NE(panel = openPanel(true), nullptr);
+    click(button(panel, "Save Audio as Wave before encoding"));
+    click(button(panel, "OK"));
+    ASSERT_TRUE(waitUntilGone(panel));
+    clickShown(encode);
+    answerFileDialog(s.program, "Encoder output file");
+    ASSERT_TRUE(s.ranAndBack(4));
+    EXPECT_TRUE(s.folder.exists("clip.wav"));
+    EXPECT_EQ(s.commandLines()[3], s.commandLines()[1]);
 
     // Deleting the shown encoder and OK leave no default; the deleted entry's blank lines stay.
     ASSERT_NE(panel = openPanel(true), nullptr);
@@ -196,7 +223,7 @@ TEST(Encoding, EncoderSetupThenTheEncodeClickWithItsRefusals) {
     typeText("#");
     pressKey(VK_F7);
     EXPECT_EQ(expectBox(s.program, "Encode File", IDNO), "Do you wish to save your work before encoding ?\nYou really should.");
-    EXPECT_EQ(s.commandLines().size(), 2u);
+    EXPECT_EQ(s.commandLines().size(), 4u);
 }
 
 TEST(Encoding, ToolButtonIsSetUpInItsPanelAndLaunchesItsProgram) {
@@ -217,20 +244,20 @@ TEST(Encoding, ToolButtonIsSetUpInItsPanelAndLaunchesItsProgram) {
     ASSERT_TRUE(waitUntilGone(panel));
     EXPECT_NE(s.folder.read("zandolin.ini").find("button 1\r\n" + s.recorder + "\r\n%filename\r\n"), std::string::npos);
 
-    click(button1);
+    clickShown(button1);
     ASSERT_TRUE(s.ranAndBack(1));
     EXPECT_EQ(s.commandLines()[0], "\"" + s.recorder + "\"  " + s.quoted("clip.avs") + " ");
 
     // Button six with unsaved text gets the preview script.
     pressIn(s.editor, {});
     typeText("#");
-    click(mainChild(s.main, 22));
+    clickShown(mainChild(s.main, 22));
     ASSERT_TRUE(s.ranAndBack(2));
     EXPECT_EQ(s.commandLines()[1], "\"" + s.recorder + "\"  " + s.quoted("windat.avs") + " ");
 
     // A program deleted from disk: "File Invalid", whose OK opens the setup panel.
     ASSERT_TRUE(DeleteFileA(s.recorder.c_str()));
-    click(button1);
+    clickShown(button1);
     EXPECT_EQ(expectBox(s.program, "Launch Tool #01a", IDNO), "Do you wish to save your work before launching this tool ?");
     EXPECT_EQ(expectBox(s.program, "File Invalid", IDOK), "The file name or path is invalid, Please reset the tool button");
     EXPECT_NE(openPanel(), nullptr);

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "e2e/driver/driver.h"
+#include "e2e/menu_steps.h"
 #include "support/temp_folder.h"
 
 using namespace driver;
@@ -165,4 +166,48 @@ TEST(HostileFiles, RestoredScenesWhoseSourceScriptIsGone) {
     EXPECT_EQ(folder.read("rowdat.vlr"), rows);
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.waitForExit(), 0);
+}
+
+// Project files of any shape opened with Open Project, and a sound one whose source script was
+// deleted: refused or opened with a box, never a crash; the program closes normally.
+TEST(HostileFiles, ProjectsOfAnyShapeAndOneWhoseSourceIsGone) {
+    const std::string head = "Project File Name\r\nC:\\p.jvl\r\n\r\nScript Source File\r\n";
+    struct Case {
+        const char* name;
+        std::function<std::string(const ProgramFolder&)> bytes;
+    };
+    const Case cases[] = {
+        {"binary", [](const ProgramFolder&) { return binary(100000); }},
+        {"empty", [](const ProgramFolder&) { return std::string(); }},
+        {"one huge line", [&](const ProgramFolder&) { return head + std::string(5000000, 'x'); }},
+        {"100 MB", [&](const ProgramFolder&) { return head + "\r\n\r\nFrame Editor Data\r\n" + std::string(100u << 20, 'r'); }},
+        {"source gone", [&](const ProgramFolder& f) {
+             return head + f.file("gone.avs") + "\r\n\r\nFrame Editor Data\r\nr01 - - 0 99\r\nEnd Project File\r\n";
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramFolder folder;
+        folder.write("encoder.ini", encoderFile);
+        folder.write("zandolin.ini", settingsFile);
+        const std::string bytes = c.bytes(folder);
+        folder.write("odd.jvl", bytes);
+        Program program;
+        ASSERT_TRUE(program.start(folder));
+        HWND main = program.waitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(chooseFromMainMenuByKeys(program, main, openProjectKeys));
+        ASSERT_TRUE(nameInFileDialog(program, folder.file("odd.jvl")));
+        std::string seen;
+        MessageBoxSeen box;
+        for (DWORD wait = 8000; waitForMessageBox(program, box, wait); wait = 1500) {
+            seen += "[" + box.title + "]";
+            answer(box, IDOK);
+        }
+        printf("%s: boxes %s\n", c.name, seen.c_str());
+        EXPECT_TRUE(program.running());
+        EXPECT_TRUE(folder.read("odd.jvl") == bytes);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.waitForExit(), 0);
+    }
 }

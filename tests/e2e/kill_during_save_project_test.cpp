@@ -9,62 +9,12 @@
 #include <random>
 
 #include "e2e/driver/driver.h"
+#include "e2e/menu_steps.h"
 #include "support/temp_folder.h"
 
 using namespace driver;
 
 namespace {
-HWND popupMenuOf(const Program& program) {
-    for (HWND w : topLevelWindows(program.id()))
-        if (windowClass(w) == "#32768") return w;
-    return nullptr;
-}
-
-bool pollFor(DWORD timeout, const std::function<bool()>& done) {
-    DWORD deadline = GetTickCount() + timeout;
-    while (GetTickCount() < deadline) {
-        if (done()) return true;
-        Sleep(10);
-    }
-    return done();
-}
-
-// Right-click on the main window's own background, then the keys into its popup menu:
-// Project (the fourth selectable item), its submenu, Save Project As (its fourth item).
-bool chooseSaveProjectAs(const Program& program, HWND main) {
-    PostMessageA(main, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
-    PostMessageA(main, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
-    HWND menu = nullptr;
-    if (!pollFor(defaultTimeout, [&] { return (menu = popupMenuOf(program)) != nullptr; })) return false;
-    const WPARAM keys[] = {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN};
-    for (WPARAM key : keys) {
-        PostMessageA(menu, WM_KEYDOWN, key, 1);
-        PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
-    }
-    return true;
-}
-
-// Types the file name into the save dialog, presses its OK button and confirms replacing an
-// existing file.
-bool saveAs(const Program& program, const std::string& path) {
-    MessageBoxSeen dialog;
-    if (!waitForMessageBox(program, dialog)) return false;
-    HWND name = GetDlgItem(dialog.window, 0x47c);  // the file name box
-    if (!name) name = GetDlgItem(dialog.window, 0x480);
-    if (!name) return false;
-    std::wstring wide(path.begin(), path.end());
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    PostMessageA(dialog.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog.window, IDOK)));
-    // The dialog goes, or first asks whether to replace the file.
-    return pollFor(defaultTimeout, [&] {
-        if (!IsWindow(dialog.window) || !IsWindowVisible(dialog.window)) return true;
-        for (HWND w : topLevelWindows(program.id()))
-            if (w != dialog.window && windowClass(w) == "#32770" && GetDlgItem(w, IDYES))
-                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, IDYES)));
-        return false;
-    });
-}
-
 // A pass file is complete when it holds a line for every row.
 bool completePassFile(const std::string& text, int rowCount) {
     return !text.empty() && text.back() == '\n' && std::count(text.begin(), text.end(), '\n') == rowCount;
@@ -110,7 +60,8 @@ TEST(KillDuringSaveProject, TheSavedFilesAreOldOrNew) {
         HWND main = program.waitForMainWindow();
         if (!main) return main;
         folder.write("rowdat.vlr", cutRows);
-        if (!chooseSaveProjectAs(program, main) || !saveAs(program, folder.file("cut.jvl"))) return HWND{};
+        if (!chooseFromMainMenuByKeys(program, main, saveProjectAsKeys) || !nameInFileDialog(program, folder.file("cut.jvl")))
+            return HWND{};
         return main;
     };
 

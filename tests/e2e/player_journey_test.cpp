@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,12 @@ using namespace driver;
 namespace {
 
 template <typename Check>
-bool within(DWORD ms, Check check) {
+bool within(DWORD ms, Check check, DWORD pause = 30) {
     const ULONGLONG deadline = GetTickCount64() + ms;
     for (;;) {
         if (check()) return true;
         if (GetTickCount64() > deadline) return false;
-        Sleep(30);
+        Sleep(pause);
     }
 }
 
@@ -345,4 +347,106 @@ TEST(PlayerJourney, VideoEditorStepsWithNeighboursGrabsAndPreviewsAScene) {
     MessageBoxSeen box;
     if (waitForMessageBox(program, box, 3000)) answer(box, IDNO);
     EXPECT_EQ(program.waitForExit(), 0);
+}
+
+// Not a test: scripts/bench-player.sh runs it. Time from a Right key press to the new frame on
+// screen, against AVIFile reading the same frames; frames presented in 10 s of playback.
+namespace {
+
+double nowMs() {
+    LARGE_INTEGER f, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t);
+    return double(t.QuadPart) * 1000.0 / double(f.QuadPart);
+}
+
+void report(const char* what, std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    if (v.empty()) return;
+    printf("BENCH %s: median %.1f ms, p90 %.1f ms (%zu samples)\n", what, v[v.size() / 2], v[v.size() * 9 / 10], v.size());
+}
+
+// AVIFile alone, reached at run time: the driver does not link it.
+std::vector<double> aviFileReads(const std::string& path, int first, int count) {
+    std::vector<double> times;
+    HMODULE avi = LoadLibraryA("avifil32.dll");
+    auto get = [&](const char* name) { return reinterpret_cast<void*>(GetProcAddress(avi, name)); };
+    auto init = reinterpret_cast<void(WINAPI*)()>(get("AVIFileInit"));
+    auto open = reinterpret_cast<HRESULT(WINAPI*)(void**, LPCSTR, UINT, void*)>(get("AVIFileOpenA"));
+    auto stream = reinterpret_cast<HRESULT(WINAPI*)(void*, void**, DWORD, LONG)>(get("AVIFileGetStream"));
+    auto read = reinterpret_cast<HRESULT(WINAPI*)(void*, LONG, LONG, void*, LONG, LONG*, LONG*)>(get("AVIStreamRead"));
+    auto releaseStream = reinterpret_cast<ULONG(WINAPI*)(void*)>(get("AVIStreamRelease"));
+    auto releaseFile = reinterpret_cast<ULONG(WINAPI*)(void*)>(get("AVIFileRelease"));
+    init();
+    void* file = nullptr;
+    void* video = nullptr;
+    if (open(&file, path.c_str(), 0, nullptr) != 0 || stream(file, &video, mmioFOURCC('v', 'i', 'd', 's'), 0) != 0) return times;
+    std::vector<uint8_t> buffer(1920 * 1080 * 4);
+    for (int f = first; f < first + count; ++f) {
+        double t0 = nowMs();
+        read(video, f, 1, buffer.data(), LONG(buffer.size()), nullptr, nullptr);
+        times.push_back(nowMs() - t0);
+    }
+    releaseStream(video);
+    releaseFile(file);
+    return times;
+}
+
+}  // namespace
+
+TEST(PlayerBench, DISABLED_StepAndPlayback) {
+    struct Size {
+        int width, height;
+    };
+    for (Size size : {Size{640, 480}, Size{1920, 1080}}) {
+        ProgramFolder folder;
+        prepare(folder);
+        std::string text = "BlankClip(length=2000, width=" + std::to_string(size.width) + ", height=" +
+                           std::to_string(size.height) + ", fps=25, pixel_type=\"RGB32\", audio_rate=48000, channels=2)\r\n";
+        folder.write("bench.avs", text);
+        Program program;
+        ASSERT_TRUE(program.start(folder, "\"" + folder.file("bench.avs") + "\""));
+        HWND main = program.waitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        SetForegroundWindow(main);
+        MainControls c(main);
+        press(VK_F11);
+        ASSERT_TRUE(within(10000, [&] { return IsWindowVisible(c.video) && frameShownIn(c.video) >= 0; }));
+        press(VK_PRIOR, true);
+        ASSERT_TRUE(shows(c.video, 0, "start"));
+        std::vector<double> steps;
+        for (int f = 1; f <= 40; ++f) {
+            double t0 = nowMs();
+            input({keyEvent(VK_RIGHT, false), keyEvent(VK_RIGHT, true)});
+            if (!within(5000, [&] { return frameShownIn(c.video) == f; }, 1)) break;
+            steps.push_back(nowMs() - t0);
+            Sleep(100);
+        }
+        char what[64];
+        snprintf(what, sizeof what, "step %dx%d", size.width, size.height);
+        report(what, steps);
+        snprintf(what, sizeof what, "AVIFile read %dx%d", size.width, size.height);
+        report(what, aviFileReads(folder.file("bench.avs"), 1, 40));
+        if (size.width == 640) {
+            // Playback: every distinct frame code seen in 10 s.
+            press(VK_SPACE);
+            std::vector<bool> seen(2000);
+            int distinct = 0;
+            double end = nowMs() + 10000;
+            while (nowMs() < end) {
+                int f = frameShownIn(c.video);
+                if (f >= 0 && f < 2000 && !seen[f]) {
+                    seen[f] = true;
+                    ++distinct;
+                }
+                Sleep(2);
+            }
+            press(VK_SPACE);
+            printf("BENCH playback 640x480 at 25 fps: %d distinct frames seen in 10 s (250 expected)\n", distinct);
+        }
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        MessageBoxSeen box;
+        if (waitForMessageBox(program, box, 3000)) answer(box, IDNO);
+        program.waitForExit();
+    }
 }

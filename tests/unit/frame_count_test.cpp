@@ -50,7 +50,7 @@ TEST(FrameCount, FramesOfARow) {
         long long frames;
     } cases[] = {
         {"r01 - - 0 1499", 1500},      {"r01 FadeIn 60 0 1499", 1501}, {"r01 FadeOut 60 0 1499", 1501},
-        {"r01 FadeIO 60 100 400", 303}, {"r01 - - 5 5", 0},            {"r01 FadeIO 60 5 5", 0},
+        {"r01 FadeIO 60 100 400", 303}, {"r01 - - 5 5", 1},            {"r01 FadeIO 60 5 5", 3},
         {"r01 - - 9 5", 0},            {"r01 - - 5 6", 2},             {"r01 - - x 6", 0},
         {"r01", 0},
     };
@@ -67,7 +67,7 @@ TEST(FrameCount, TotalFramesCountFadesAndTakeAwayDissolves) {
     dir.write("rowdat.vlr", crlfLines({"r01 - - 0 1499", "r02 Dissolve 30 - -", "r03 FadeOut 45 3000 4499",
                                        "r04 - - 6000 6999", "r05 FadeIO 60 100 400", "r06 FadeIn 60 5 5",
                                        "", "r08 Dissolve x - -"}));
-    EXPECT_EQ(totalFrames(dir.path().c_str()), 1500 - 30 + 1501 + 1000 + 303);
+    EXPECT_EQ(totalFrames(dir.path().c_str()), 1500 - 30 + 1501 + 1000 + 303 + 2);  // a one-frame scene faded in
     dir.write("rowdat.vlr", crlfLines({"r01 - - -2147483648 2147483647", "r02 - - -2147483648 2147483647"}));
     EXPECT_EQ(totalFrames(dir.path().c_str()), 2147483647);  // held at the int range
 }

@@ -28,8 +28,3 @@ TEST(PanelFrameRect, SizesAndCentring) {
         EXPECT_EQ(r.height, c.want.height) << c.factor;
     }
 }
-
-TEST(PanelFrameRect, RadioRowSteps) {
-    EXPECT_EQ(radioRowY(40, 0, 20), 40);
-    EXPECT_EQ(radioRowY(40, 3, 20), 100);
-}

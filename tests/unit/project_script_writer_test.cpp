@@ -125,6 +125,18 @@ TEST_F(ProjectScriptWriter, FadesAndPlainScenes) {
                                                  "t01++t02++t03++t04++t05");
 }
 
+TEST_F(ProjectScriptWriter, AOneFrameSceneAtTheStartStaysOneFrame) {
+    // trim(0,0) would be the whole clip.
+    dir.write("rowdat.vlr", crlfLines({"r01 - - 0 0", "r02 FadeIn 30 0 0", "r03 - - 7 7"}));
+    ASSERT_EQ(write(), scriptWritten);
+    EXPECT_EQ(dir.read("holiday_vlprj.avs"), std::string(head) +
+                                                 "t01 = trim(0,-1)\r\n"
+                                                 "t02 = FadeIn(trim(0,-1),30)\r\n"
+                                                 "t03 = trim(7,7)\r\n"
+                                                 "\r\n"
+                                                 "t01++t02++t03");
+}
+
 TEST_F(ProjectScriptWriter, ManyRowsAreJoinedWhole) {
     for (int splice : {1, 2}) {
         dir.write("rowdat.vlr", scenes(120));

@@ -91,33 +91,6 @@ TEST_F(AvsBindingWine, WithoutAvisynthDll) {
     EXPECT_EQ(binding.errorLevel, 1);
 }
 
-TEST_F(AvsBindingWine, FilterListFromTheStandin) {
-    installStandin("2.60");
-    binding.start(windows, program);
-    EXPECT_TRUE(boxes::shown().empty()) << boxes::shown()[0].text;
-    EXPECT_STREQ(binding.versionString, "AviSynth 2.60, build:Jan  1 2026 [00:00:00]");
-    EXPECT_EQ(binding.supportLevel, 2);
-    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    EXPECT_GT(count, 60);
-    struct Item {
-        const char* name;
-        LRESULT data;
-    } items[] = {{"BlankClip", 0}, {"Trim", 0}, {"Dissolve", 0}, {"Import", 0},
-                 {"DirectShowSource", 1}, {"TransAll_TransAccord", 1}, {"TransAccord", 1}};
-    for (const Item& item : items) {
-        int i = comboFind(combo, item.name);
-        ASSERT_GE(i, 0) << item.name;
-        EXPECT_EQ(SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0), item.data) << item.name;
-    }
-    EXPECT_LT(comboFind(combo, "a_No_Internal_Lookup"), 0);
-
-    binding.lookUpParameters("Trim", false);
-    EXPECT_STREQ(binding.parameterText(), "ci[end]i[pad]b[cache]b");
-    binding.lookUpParameters("TransAll_TransAccord", true);
-    EXPECT_STREQ(binding.parameterText(), "cci[dir]s[twin]b[open]b");
-    EXPECT_TRUE(boxes::shown().empty());
-}
-
 TEST_F(AvsBindingWine, Version254HasNoInternalList) {
     installStandin("2.54");
     binding.start(windows, program);
@@ -141,58 +114,6 @@ TEST_F(AvsBindingWine, Version251HasOnlyPlaceholders) {
     EXPECT_EQ(SendMessageA(combo, CB_GETITEMDATA, 0, 0), 0);
     EXPECT_EQ(SendMessageA(combo, CB_GETITEMDATA, 1, 0), 1);
     EXPECT_EQ(binding.supportLevel, 0);
-}
-
-TEST_F(AvsBindingWine, ScriptErrorNumberAndVersionReport) {
-    installStandin("2.57");
-    binding.start(windows, program);
-    ASSERT_TRUE(boxes::shown().empty());
-
-    binding.showVersionDetails();
-    ASSERT_TRUE(onlyBox("AviSynth 2.57, build:Jan  1 2026 [00:00:00]\n\nSupport level = 2\n\nError "
-                        "level:  0\n\nLast error reported:\nNone detected",
-                        "AviSynth version details"));
-
-    boxes::reset();
-    folder.write("number.avs", "BlankClip()\r\n42\r\n");
-    EXPECT_TRUE(binding.examineScript(folder.file("number.avs").c_str()));
-    ASSERT_TRUE(onlyBox("The script's return value was not an audio, video or av clip",
-                        "AviSynth Error \"Is Script a Clip\""));
-    EXPECT_STREQ(binding.clipReport, "No Data or Error information to display");
-
-    boxes::reset();
-    folder.write("bad.avs", "BlankClip(length=10 width=8)\r\n");
-    EXPECT_FALSE(binding.examineScript(folder.file("bad.avs").c_str()));
-    ASSERT_TRUE(onlyBox(
-            entry(11211) + "Script error: expected a , or )\n(" + folder.file("bad.avs") +
-                ", line 1, column 25)\n\nAVSERR_11\nConsult the Zandolin documentation for details.",
-            "Error:  AviSynth Reports an Error"));
-
-    boxes::reset();
-    binding.showVersionDetails();
-    ASSERT_TRUE(onlyBoxSaying("AviSynth 2.57, build:Jan  1 2026 [00:00:00]\n\nSupport level = 2\n\nError "
-                              "level:  0\n\nLast error reported:\n" + binding.lastErrorText));
-    EXPECT_EQ(binding.lastErrorText.substr(0, 43), "AviSynth reports an error in your script.\n\n");
-}
-
-TEST_F(AvsBindingWine, ProjectScriptProperties) {
-    installStandin("2.57");
-    binding.start(windows, program);
-    folder.write("source.avs", "global OPT_AllowFloatAudio = true\r\nBlankClip(length=8000, width=320, height=240, "
-                               "fps=25, pixel_type=\"YV12\", audio_rate=48000, channels=2, sample_type=\"float\")\r\n");
-    folder.write("p_vlprj.avs", "Import(\"" + folder.file("source.avs") +
-                                    "\")\r\n\r\n\r\nt01 = trim(0,1458)\r\nt02 = Dissolve(trim(1459,1499),trim(3000,"
-                                    "3040),30)\r\nt03 = FadeOut(trim(3041,4499),45)\r\nt04 = trim(6000,6999)\r\n\r\n"
-                                    "t01++t02++t03++t04");
-    ASSERT_TRUE(binding.examineScript(folder.file("p_vlprj.avs").c_str()));
-    EXPECT_TRUE(boxes::shown().empty());
-    EXPECT_STREQ(binding.clipData, "\n320\n240\nYV12\n25.000\n3971\n\n\nFrame\n???\n\n\n2\n48000\nfloat 32\n");
-    EXPECT_EQ(std::string(binding.clipReport),
-              "File:\n" + folder.file("p_vlprj.avs") +
-                  "\n\nVideo Stream:\nWidth\t\t\t320 pixels\nHeight\t\t\t240 pixels\nFrames/sec\t\t25.000 fps\nTotal "
-                  "Frames\t\t3971 frames\nPixel Type\t\t\" YV12 \"\nField Parity\t\tNot Defined\nField or\nFrame-Based\t\t"
-                  "Frame\n\nAudio:\nnChannels\t\t2 channels\nSamplesPerSecond\t\t48000\nnAudio Samples\t\t7624320\n"
-                  "Sample Type\t\t32 bit float\n");
 }
 
 TEST_F(AvsBindingWine, FilterListingIntoTheEditor) {

@@ -322,7 +322,7 @@ void scriptEditorButton(AppState& app, HWND button) {
     if (!tool) return;
     if (tool == 6) {
         app.document.writePreviewScript(windowAt(winMain), app.views.sourceFolder, app.views.sourceTitle);
-        launchToolButton(app, 6, app.document.previewTarget());
+        launchToolButton(app, 6, app.document.previewScriptPath());
     } else {
         if (app.scriptModified &&
             showMessageBox(windowAt(winMain), "Do you wish to save your work before launching this tool ?",

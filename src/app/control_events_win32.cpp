@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/command_helpers_win32.h"
 #include "app/key_name_win32.h"
+#include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/subsystem_hooks_win32.h"
@@ -25,7 +27,6 @@ bool radioSyncPending = false;
 
 HWND sender() { return reinterpret_cast<HWND>(shellEvents.eventSender); }
 bool sentBy(int index) { return windowAt(index) && sender() == windowAt(index); }
-bool clipLoaded(const AppState& app) { return app.player.graphBuilt(); }
 void enable(int index, bool on) { EnableWindow(windowAt(index), on ? TRUE : FALSE); }
 
 // Writes a box without the write counting as typing: the change notification it sends comes
@@ -50,11 +51,6 @@ bool readNumber(int index, int& value) {
     if (!parseFrameNumber(text, v)) return false;
     value = static_cast<int>(v);
     return true;
-}
-
-void releasePlayButton(AppState& app) {
-    SendMessageA(windowAt(winPlay), BM_SETCHECK, BST_UNCHECKED, 0);
-    app.views.playing = false;
 }
 
 void startTimer(int period) { SetTimer(windowAt(winMain), timerPlayer, period, nullptr); }
@@ -102,6 +98,20 @@ void paintRows(AppState& app) {
     app.sceneList.firstShownRow = app.firstVisibleRow;
     paintSceneList(app.sceneList);
     fromList(app);
+    // The scroll bar comes and goes with the fifth row and takes its width from the client
+    // area: the headers follow, and only then, since moving them asks for another paint.
+    static int headerWidth = -1;
+    RECT client;
+    GetClientRect(windowAt(winRowList), &client);
+    if (client.right != headerWidth) {
+        headerWidth = client.right;
+        Layout header;
+        rowHeaderLayout(client.right, header);
+        for (int i = 0; i < header.moveCount; ++i) {
+            const Placement& p = header.moves[i];
+            MoveWindow(windowAt(p.index), p.x, p.y, p.width, p.height, TRUE);
+        }
+    }
 }
 
 void enableRadios(bool on) {
@@ -153,7 +163,14 @@ void moveSlider(AppState& app) {
     if (!clipLoaded(app)) return;
     if (app.currentFrame < 0) app.currentFrame = 0;
     if (app.currentFrame > app.lastFrame) app.currentFrame = app.lastFrame;
-    SendMessageA(windowAt(winTrackbar), TBM_SETPOS, TRUE, app.currentFrame);
+    HWND slider = windowAt(winTrackbar);
+    // The slider spans the clip in the player, with a tick every hundredth of it.
+    if (SendMessageA(slider, TBM_GETRANGEMAX, 0, 0) != app.lastFrame) {
+        SendMessageA(slider, TBM_SETRANGEMIN, FALSE, 0);
+        SendMessageA(slider, TBM_SETRANGEMAX, TRUE, app.lastFrame);
+        SendMessageA(slider, TBM_SETTICFREQ, app.lastFrame / 100 > 0 ? app.lastFrame / 100 : 1, 0);
+    }
+    SendMessageA(slider, TBM_SETPOS, TRUE, app.currentFrame);
     const int toggle = app.sceneList.startEndToggle;
     if (toggle == 1) setNumber(winEndFrame, app.currentFrame);
     else if (toggle == 0) setNumber(winStartFrame, app.currentFrame);
@@ -216,6 +233,7 @@ void commitFromControls(AppState& app) {
     fromList(app);
     showEntryReset(app);
     paintRows(app);
+    updateRowItems(app.menus, app.rowCount);
     enableRadios(true);
     if (mode != entryAdding) rowModeUpdate(app);
 }
@@ -271,10 +289,6 @@ void cancelEntry(AppState& app) {
     app.player.layoutVideo();
 }
 
-const char* scriptForTools(const AppState& app) {
-    return app.encodeProject ? app.views.projectScriptPath : app.views.sourceScriptPath;
-}
-
 int toolNumber(HWND button) {
     static const int buttons[6] = {winToolButton1, winToolButton2, winToolButton3,
                                    winToolButton4, winToolButton5, winToolButton6};
@@ -309,13 +323,14 @@ void scriptEditorButton(AppState& app, HWND button) {
     if (!tool) return;
     if (tool == 6) {
         app.document.writePreviewScript(windowAt(winMain), app.views.sourceFolder, app.views.sourceTitle);
-        launchToolButton(app, 6, app.document.previewTarget());
+        launchToolButton(app, 6, app.document.previewScriptPath());
     } else {
         if (app.scriptModified &&
             showMessageBox(windowAt(winMain), "Do you wish to save your work before launching this tool ?",
                            "Launch Tool #01a", mbYesNo) == answerYes)
             requestCommand(app, 20003);
-        launchToolButton(app, tool, scriptForTools(app));
+        // The launch takes the source or project script itself; only button six gets a preview.
+        launchToolButton(app, tool, nullptr);
     }
     afterToolLaunch(app);
 }
@@ -347,14 +362,14 @@ void updatePreview(AppState& app) {
         showMessageBox(main, "You may need to save this script so that preview\ncan resolve the file and plugin paths",
                        "Script editor preview", mbOk);
     const char* script = app.document.previewTarget();
-    if (!script[0] || !app.avisynth.examineScript(script)) return;
+    if (!checkScriptForPlayer(app, script)) return;
     const int position = clipLoaded(app) ? app.player.updatePosition() : app.currentFrame;
     const bool keepPlaying = app.views.playing && app.repeatPlay;
     app.player.closePlayer();
     app.player.openMedia(script, viewScriptPreview);
-    app.lastFrame = app.player.lastFrame();
+    takeClipFromPlayer(app);
     seekTo(app, position);
-    if (app.views.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.views.clipDataText);
+    if (app.views.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.avisynth.clipData);
     if (keepPlaying && clipLoaded(app)) {
         app.player.togglePlay("main");
         startTimer(app.player.timerTick());
@@ -377,12 +392,13 @@ void scriptPreviewEvents(AppState& app) {
         readKeyName(m.lParam, name, sizeof name);
         if (strcmp(name, "Enter") == 0 || strcmp(name, "Num Enter") == 0) jumpToTypedFrame(app);
     }
+    // A click on the picture takes the keys away from the jump box.
+    if (m.message == WM_LBUTTONUP && m.hwnd == windowAt(winVideo)) SetFocus(windowAt(winMain));
     if (!e.buttonClicked) return;
     if (sentBy(winGo)) jumpToTypedFrame(app);
     else if (sentBy(winUpdate)) updatePreview(app);
     else if (sentBy(winToolButton3)) stepFrames(app, 1);
     else if (sentBy(winToolButton4)) stepFrames(app, -1);
-    if (m.message == WM_LBUTTONUP && m.hwnd == windowAt(winVideo)) SetFocus(windowAt(winMain));
 }
 
 // The frame box clicked: the player goes to the frame it holds.
@@ -421,6 +437,7 @@ void radioClicked(AppState& app, bool project) {
                 app.views.viewingProject = true;
                 formatText(app.views.projectScriptPath, sizeof app.views.projectScriptPath, "%suntitled.avs",
                            app.views.programFolder);
+                app.views.hasProjectScript = true;
                 SendMessageA(windowAt(winTab), TCM_SETCURSEL, 1, 0);
                 writeProjectScript(app.sceneList, app.views.sourceScriptPath, app.views.projectScriptPath);
                 app.document.load(app.views.projectScriptPath);
@@ -445,12 +462,12 @@ void radioClicked(AppState& app, bool project) {
 }
 
 void loadInPlayer(AppState& app, const char* script) {
-    if (!app.avisynth.examineScript(script)) {
+    if (!checkScriptForPlayer(app, script)) {
         showMessageBox(windowAt(winMain), "Script error, will not load ", "Error:  Video Editor", mbOk);
         return;
     }
     app.player.openMedia(script, app.views.currentView);
-    app.lastFrame = app.player.lastFrame();
+    takeClipFromPlayer(app);
 }
 
 void enableRowControls(bool on) {
@@ -465,8 +482,8 @@ void synchroniseRadios(AppState& app) {
     if (v.viewingProject) {
         app.encodeProject = true;
         SendMessageA(windowAt(winTab), TCM_SETCURSEL, 1, 0);
-        writeProjectScript(app.sceneList, v.sourceScriptPath, v.projectScriptPath);
-        if (app.document.load(v.projectScriptPath) != 0) {
+        writeProjectScript(app.sceneList, v.sourceScriptPath, app.views.projectScriptPath);
+        if (app.document.load(app.views.projectScriptPath) != 0) {
             showMessageBox(main, "Sorry, but can't open the project script file.", "Viewing Project File", mbOk);
             SendMessageA(windowAt(winSourceRadio), BM_SETCHECK, BST_CHECKED, 0);
             SendMessageA(windowAt(winProjectRadio), BM_SETCHECK, BST_UNCHECKED, 0);
@@ -474,7 +491,7 @@ void synchroniseRadios(AppState& app) {
             app.encodeProject = false;
         } else {
             SetWindowTextA(windowAt(winEncode), "Encode Project");
-            loadInPlayer(app, v.projectScriptPath);
+            loadInPlayer(app, app.views.projectScriptPath);
             if (v.currentView == viewVideoEditor) enableRowControls(false);
         }
     } else {
@@ -512,7 +529,7 @@ void videoEditorButton(AppState& app, HWND button) {
     } else if (button == windowAt(winCancel)) {
         cancelEntry(app);
     } else if (button == windowAt(winToolButton6)) {
-        launchToolButton(app, 6, scriptForTools(app));
+        launchToolButton(app, 6, nullptr);
     } else {
         const int steps[][2] = {{winToolButton2, 1}, {winToolButton5, -1}, {winToolButton3, 2}, {winToolButton4, -2}};
         int step = 0;
@@ -652,6 +669,9 @@ void rowModeUpdate(AppState& app) {
     for (int index : {winAdd, winPreview, winCancel})
         if (const Placement* p = layout.find(index))
             MoveWindow(windowAt(index), p->x, p->y, p->width, p->height, TRUE);
+    // The main window does not clip its children: its background, erased where a button
+    // was, can cover the button's new place until everything paints again in order.
+    RedrawWindow(windowAt(winMain), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void insertSceneRow(AppState& app, HWND rowButton, bool below) {
@@ -671,6 +691,7 @@ void deleteSceneRow(AppState& app, HWND rowButton) {
     deleteShownRow(app.sceneList, slot);
     fromList(app);
     paintRows(app);
+    updateRowItems(app.menus, app.rowCount);
     // The list scrolls up one row to close the gap.
     shellEvents.lineUp = 1;
     updateStatusBar(app);
@@ -741,7 +762,9 @@ void handleControlEvents(AppState& app) {
         scriptEditorButton(app, sender());
     }
     if (view == viewScriptPreview) scriptPreviewEvents(app);
-    if (m.message == WM_LBUTTONDOWN && m.wParam == MK_LBUTTON && !e.buttonClicked) {
+    // A second quick press on the box arrives as a double click; it is a press all the same.
+    const bool pressed = m.message == WM_LBUTTONDOWN || m.message == WM_LBUTTONDBLCLK;
+    if (pressed && m.wParam == MK_LBUTTON && !e.buttonClicked) {
         if (m.hwnd == windowAt(winStartFrame)) frameBoxPressed(app, winStartFrame);
         else if (m.hwnd == windowAt(winEndFrame)) frameBoxPressed(app, winEndFrame);
     }
@@ -768,10 +791,6 @@ void handleControlEvents(AppState& app) {
         else if (sentBy(winStartFrame) || sentBy(winEndFrame))
             typedIntoFrameBox(app.sceneList, sentBy(winEndFrame));
         e.editChanged = 0;
-    }
-    if (e.toolbarCommand) {
-        e.toolbarCommand = 0;
-        requestCommand(app, e.toolbarCommandId);
     }
     e.buttonClicked = 0;
     // Notifications no handler here asks for must not count on a later pass.

@@ -6,6 +6,8 @@
 #include <ole2.h>
 
 #include "app/control_events_win32.h"
+#include "app/scene_list_refresh_win32.h"
+#include "app/menu_set_win32.h"
 #include "app/panels_win32.h"
 #include "app/shell_events.h"
 #include "app/keys_win32.h"
@@ -88,7 +90,8 @@ void phaseRelayout(AppState& app) {
     ShellEvents& e = shellEvents;
     if (app.relayoutRequested && !app.panelOpen) {
         app.relayoutRequested = false;
-        if (app.views.currentView == viewVideoEditor) refreshSceneList(app);
+        updateRowItems(app.menus, app.rowCount);
+        if (app.views.currentView == viewVideoEditor) refreshSceneListDisplay(app);
         HWND focus = app.focusToRestore;
         if (focus && (focus == windowAt(winEditor) || focus == windowAt(winFilterGraphList))) SetFocus(focus);
         app.player.layoutVideo();

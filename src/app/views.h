@@ -57,14 +57,10 @@ struct Views {
     bool allHidden = false;      // every control but the main window is hidden
     bool layoutRefresh = true;   // reload icons and the encoder tip before the next layout
     int effectivePreviewMode = 0;  // previewMode as taken when a preview starts
-    bool previewingScript = false;  // the preview shows a script, so clip data exists
-    bool previewOfEditor = true;    // view 2 shows the editor's own script
     bool sourceAspect = false;      // the aspect follows the clip ("SourceAR")
     int clipWidth = 1, clipHeight = 1;  // from the script's properties
-    int nativeWidth = 0, nativeHeight = 0;  // the player's video size
     bool multiFrameEditor = false;
     int rowEditMode = 0;  // the Video Editor's entry mode as the layout last took it
-    char clipDataText[256] = {};  // the side panel's values
     void* toolIcons[toolButtonCount] = {};
     void* navigationIcons[6] = {};  // resource icons 101, 109, 104, 103, 105, 110
 };

@@ -103,8 +103,14 @@ void reloadIcons(AppState& app) {
 void switchTooltips(const Views& v) {
     SendMessageA(windowAt(winTooltip1), TTM_ACTIVATE, v.beginnerTips, 0);
     SendMessageA(windowAt(winTooltip2), TTM_ACTIVATE, v.normalTips, 0);
-    if (HWND own = reinterpret_cast<HWND>(SendMessageA(windowAt(winToolbar), TB_GETTOOLTIPS, 0, 0)))
-        SendMessageA(own, TTM_ACTIVATE, v.normalTips, 0);
+    // Asking the toolbar for its tooltip control creates it; a new one is active, so it is
+    // only fetched to be switched off, or on again after that.
+    static bool toolbarTipsOff = false;
+    if (!v.normalTips || toolbarTipsOff) {
+        if (HWND own = reinterpret_cast<HWND>(SendMessageA(windowAt(winToolbar), TB_GETTOOLTIPS, 0, 0)))
+            SendMessageA(own, TTM_ACTIVATE, v.normalTips, 0);
+        toolbarTipsOff = !v.normalTips;
+    }
     SendMessageA(windowAt(winTooltip3), TTM_ACTIVATE, v.advancedTips, 0);
 }
 
@@ -131,18 +137,19 @@ void layoutTabs(AppState& app) {
     moveTo(editorInTab(r.right, r.bottom, display.top));
 }
 
-bool sidePanelShown(const Views& v) { return v.sidePanel && v.previewingScript; }
+// Clip data exists only while the preview shows the editor's script.
+bool sidePanelShown(const AppState& app) { return app.views.sidePanel && app.previewShown; }
 
 void layoutPreview(AppState& app, int& W, int& H) {
     Views& v = app.views;
     PreviewSwitches s;
     s.previewMode = v.effectivePreviewMode;
-    s.sidePanel = sidePanelShown(v);
+    s.sidePanel = sidePanelShown(app);
     s.thumbLength = static_cast<int>(SendMessageA(windowAt(winTrackbar), TBM_GETTHUMBLENGTH, 0, 0));
     Layout layout;
     scriptPreviewLayout(W, H, s, layout);
     apply(layout);
-    if (s.sidePanel) SetWindowTextA(windowAt(winClipDataText), v.clipDataText);
+    if (s.sidePanel) SetWindowTextA(windowAt(winClipDataText), app.avisynth.clipData);
     if (v.lockedToActualSize) {
         if (GetSystemMetrics(SM_CXFULLSCREEN) < lockedMinimumDesktop) {
             MessageBoxA(windowAt(winMain),
@@ -219,7 +226,7 @@ void updateStatusBar(AppState& app) {
     in.view = v.currentView;
     in.playing = v.playing;
     in.viewingProject = v.viewingProject;
-    in.previewOfEditor = v.previewOfEditor;
+    in.previewOfEditor = app.previewShown;
     in.titleMark = v.titleMark;
     in.projectFile = v.projectFilePath;
     in.projectScript = v.projectScriptPath;
@@ -236,8 +243,8 @@ void placeVideoWindow(AppState& app) {
     if (!video) return;
     ShowWindow(video, SW_HIDE);
     if (v.sourceAspect && v.clipHeight > 0) v.aspectRatio = static_cast<double>(v.clipWidth) / v.clipHeight;
-    if (v.aspectRatio == 1.0 && v.nativeWidth > 0 && v.nativeHeight > 0)
-        v.aspectRatio = static_cast<double>(v.nativeWidth) / v.nativeHeight;
+    if (v.aspectRatio == 1.0 && app.player.videoWidth() > 0 && app.player.videoHeight() > 0)
+        v.aspectRatio = static_cast<double>(app.player.videoWidth()) / app.player.videoHeight();
     RECT r;
     GetClientRect(windowAt(winMain), &r);
     if (v.currentView == viewVideoEditor && v.multiFrameEditor) {
@@ -250,7 +257,7 @@ void placeVideoWindow(AppState& app) {
         in.view = v.currentView;
         in.W = r.right;
         in.H = r.bottom;
-        in.sidePanel = sidePanelShown(v);
+        in.sidePanel = sidePanelShown(app);
         in.previewMode = v.effectivePreviewMode;
         in.locked = v.lockedToActualSize;
         if (in.view == viewScriptPreview && in.previewMode == 2) {

@@ -368,4 +368,62 @@ bool fillFileDialog(const Program& program, const std::string& name, DWORD timeo
     return waitFor(timeout, [&] { return !IsWindow(dialog.window) || !IsWindowVisible(dialog.window); });
 }
 
+void nudgeMouse(HWND window) {
+    static int step = 0;
+    RECT r;
+    GetWindowRect(window, &r);
+    sendMouse({r.left + 3 + (step++ & 1), r.top + 3}, 0);
+}
+
+void replaceTyped(HWND edit, const std::string& text) {
+    click(edit);
+    waitForFocus(edit);
+    pressKey(VK_END);
+    const size_t length = controlText(edit).size();
+    for (size_t i = 0; i < length; ++i) pressKey(VK_BACK);
+    typeText(text);
+}
+
+namespace {
+
+// The screen's pixels as a 24-bit bottom-up image.
+std::vector<unsigned char> screenPixels(int& width, int& height) {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const size_t bytes = static_cast<size_t>((width * 3 + 3) & ~3) * static_cast<size_t>(height);
+    std::vector<unsigned char> pixels(static_cast<const unsigned char*>(bits),
+                                      static_cast<const unsigned char*>(bits) + bytes);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+}  // namespace
+
+bool saveSteadyScreen(const std::string& path, HWND window) {
+    int width = 0, height = 0;
+    // Painting runs as the program gets messages: wait until two looks in a row agree.
+    std::vector<unsigned char> pixels = screenPixels(width, height);
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (GetTickCount64() < deadline) {
+        nudgeMouse(window);
+        Sleep(100);  // the interval between two looks at the screen
+        std::vector<unsigned char> again = screenPixels(width, height);
+        if (again == pixels) break;
+        pixels.swap(again);
+    }
+    return saveScreen(path);
+}
+
 }  // namespace driver

@@ -104,4 +104,22 @@ bool chooseFromMenu(const Program& program, const ProgramFolder& folder, HWND wi
 // Waits for a file dialog of the process, types the name into it and presses Enter.
 bool fillFileDialog(const Program& program, const std::string& name, DWORD timeout = defaultTimeout);
 
+// Moves the mouse over the window's corner, which gives the program messages to run its loop
+// on (its painting waits for them).
+void nudgeMouse(HWND window);
+// Like waitFor, nudging the mouse over window between looks.
+template <typename Condition>
+bool waitNudging(HWND window, Condition condition, DWORD timeout = 10000) {
+    return waitFor(timeout, [&] {
+        if (condition()) return true;
+        nudgeMouse(window);
+        return false;
+    });
+}
+// Clicks into an edit box, waits for its focus, deletes its text by keys and types text.
+void replaceTyped(HWND edit, const std::string& text);
+// Saves the screen as saveScreen does once it has stopped changing, nudging the mouse over
+// window meanwhile so the program paints.
+bool saveSteadyScreen(const std::string& path, HWND window);
+
 }  // namespace driver

@@ -85,8 +85,12 @@ void answerFileDialog(const Program& program, const std::string& title, const st
 // Clicks into a field and presses keys there once it has the focus. The program looks at a
 // key's effect when its next message comes, so a lone Shift follows, as a hand would.
 void pressIn(HWND field, std::initializer_list<WORD> keys) {
-    click(field);
-    ASSERT_TRUE(waitForFocusIn(field));
+    // Without a window manager a click right after the window comes back can be dropped:
+    // click again until the field has the keys.
+    ASSERT_TRUE(waitFor(30000, [&] {
+        click(field);
+        return waitForFocusIn(field, 2000);
+    }));
     for (WORD key : keys) pressKey(key);
     pressKey(VK_SHIFT);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "e2e/driver/driver.h"
+#include "e2e/driver/input.h"
 #include "support/temp_folder.h"
 #include "support/test_env.h"
 
@@ -26,16 +27,6 @@ bool waitFor(Condition condition, DWORD timeout = defaultTimeout) {
         Sleep(50);
     }
     return true;
-}
-
-void sendMouse(POINT p, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
 }
 
 POINT centreOf(HWND window) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "e2e/driver/input.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -260,30 +261,15 @@ std::string readFile(const std::string& path) {
 
 namespace driver {
 
-namespace {
-
-// One mouse event at an absolute screen point, as the hardware would report it.
-void mouseAt(POINT p, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
-}  // namespace
-
 void dragMouse(POINT from, POINT to) {
-    mouseAt(from, 0);
-    mouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    sendMouse(from, 0);
+    sendMouse(from, MOUSEEVENTF_LEFTDOWN);
     const int steps = 6;
     for (int i = 1; i <= steps; ++i) {
         Sleep(30);  // pacing between input events, as a hand moves; no result is awaited here
-        mouseAt({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0);
+        sendMouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0);
     }
-    mouseAt(to, MOUSEEVENTF_LEFTUP);
+    sendMouse(to, MOUSEEVENTF_LEFTUP);
 }
 
 bool waitForWindowRect(HWND window, const RECT& expected, DWORD timeout) {

@@ -12,16 +12,6 @@ namespace driver {
 
 namespace {
 
-void sendMouse(POINT p, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
 void sendKey(WORD vk, bool up) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
@@ -56,6 +46,16 @@ BOOL CALLBACK matchDescendant(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+void sendMouse(POINT p, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((p.x * 65535LL + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((p.y * 65535LL + height / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
 
 void clickAt(POINT screen, bool rightButton) {
     if (rightButton) click(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);

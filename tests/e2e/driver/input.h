@@ -11,6 +11,8 @@
 
 namespace driver {
 
+// One mouse event at an absolute screen point, as the hardware would report it.
+void sendMouse(POINT screen, DWORD flags);
 void clickAt(POINT screen, bool rightButton = false);
 // Clicks a point given in the window's client coordinates.
 void clickInWindow(HWND window, POINT client, bool rightButton = false);

@@ -13,6 +13,7 @@
 
 #include "e2e/driver/driver.h"
 #include "support/frame_code.h"
+#include "support/frame_code_screen.h"
 #include "support/temp_folder.h"
 #include "support/test_env.h"
 
@@ -102,31 +103,6 @@ void videoMenu(HWND video, int item, int sub = -1) {
         for (int i = 0; i < sub; ++i) press(VK_DOWN);
     }
     press(VK_RETURN);
-}
-
-// The frame code shown by the renderer window inside `parent`, or -1.
-int frameShownIn(HWND parent) {
-    HWND video = GetWindow(parent, GW_CHILD);
-    if (!video || !IsWindowVisible(video)) return -1;
-    RECT r;
-    GetWindowRect(video, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    if (w < 24 || h < 8) return -1;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    int code = readFrameCodeFromPixels(static_cast<uint8_t*>(bits), w, h, 4);
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return code;
 }
 
 ::testing::AssertionResult shows(HWND parent, int frame, const char* where) {

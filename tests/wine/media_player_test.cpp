@@ -13,6 +13,7 @@
 
 #include "riff_media.h"
 #include "support/frame_code.h"
+#include "support/frame_code_screen.h"
 #include "support/message_box_recorder.h"
 #include "support/temp_folder.h"
 #include "support/test_env.h"
@@ -67,35 +68,6 @@ struct PlayerWindows {
     }
     static void set(int index, HWND h) { windowTable.handle[index] = h; }
 };
-
-// The frame code shown in the renderer's window inside `parent`, or -1.
-int frameShownIn(HWND parent) {
-    HWND video = GetWindow(parent, GW_CHILD);
-    if (!video || !IsWindowVisible(video)) return -1;
-    RECT r;
-    GetWindowRect(video, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return -1;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    int code = readFrameCodeFromPixels(static_cast<uint8_t*>(bits), w, h, 4);
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return code;
-}
 
 bool shows(HWND parent, int frame, DWORD ms = 5000) {
     int last = -2;
